@@ -1,0 +1,166 @@
+#include "app/win_util.h"
+
+#include <map>
+#include <vector>
+
+#include "resource.h"
+#include "strings.h"
+
+namespace qm {
+
+void ShowAppError(HWND owner, const std::string& message) {
+  std::string text = message + ".";
+  MessageBoxA(owner, text.c_str(), "Quillmark", MB_OK | MB_ICONERROR);
+}
+
+std::string LoadStr(UINT id) {
+  char buffer[1024];
+  int n = LoadStringA(GetModuleHandleA(nullptr), id, buffer, sizeof buffer);
+  return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
+}
+
+FrameTexts LoadFrameTexts() {
+  return {LoadStr(IDS_HEADER1), LoadStr(IDS_HEADER2), LoadStr(IDS_HEADER3), LoadStr(IDS_FOOTER)};
+}
+
+void PutClipboardText(HWND owner, const std::string& text) {
+  // The text is ready before the clipboard is opened, so a failure leaves nothing half done.
+  ScopedGlobal memory(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
+  if (!memory) throw AppError("Out of memory");
+  if (void* p = GlobalLock(memory.get())) {
+    memcpy(p, text.c_str(), text.size() + 1);
+    GlobalUnlock(memory.get());
+  }
+  if (!OpenClipboard(owner)) throw AppError(LoadStr(IDS_NOCLIPBOARD));
+  EmptyClipboard();
+  if (SetClipboardData(CF_TEXT, memory.get())) memory.release();  // the clipboard owns it now
+  CloseClipboard();
+}
+
+std::string GetText(HWND hwnd) {
+  int n = GetWindowTextLengthA(hwnd);
+  if (n <= 0) return {};
+  std::string s(static_cast<std::size_t>(n) + 1, '\0');
+  int got = GetWindowTextA(hwnd, s.data(), n + 1);
+  s.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+  return s;
+}
+
+void SetText(HWND hwnd, const std::string& text) { SetWindowTextA(hwnd, text.c_str()); }
+
+Lines MemoLines(HWND edit) {
+  Lines lines;
+  int count = static_cast<int>(SendMessageA(edit, EM_GETLINECOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    int start = static_cast<int>(SendMessageA(edit, EM_LINEINDEX, i, 0));
+    int length = start < 0 ? 0 : static_cast<int>(SendMessageA(edit, EM_LINELENGTH, start, 0));
+    std::string line;
+    if (length > 0) {
+      // EM_GETLINE wants the buffer size in its first word and writes no NUL.
+      std::vector<char> buffer(static_cast<std::size_t>(length) + 2, '\0');
+      WORD size = static_cast<WORD>(length > 0xFFFF ? 0xFFFF : length);
+      memcpy(buffer.data(), &size, sizeof size);
+      int got = static_cast<int>(SendMessageA(edit, EM_GETLINE, i, reinterpret_cast<LPARAM>(buffer.data())));
+      line.assign(buffer.data(), static_cast<std::size_t>(got > 0 ? got : 0));
+    }
+    lines.push_back(std::move(line));
+  }
+  if (!lines.empty() && lines.back().empty()) lines.pop_back();
+  return lines;
+}
+
+bool IsChecked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+void SetChecked(HWND button, bool checked) {
+  SendMessageA(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+namespace {
+struct FindData {
+  int id;
+  HWND found;
+};
+BOOL CALLBACK FindChild(HWND hwnd, LPARAM param) {
+  auto* d = reinterpret_cast<FindData*>(param);
+  if (GetDlgCtrlID(hwnd) == d->id) {
+    d->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HFONT MakeFont(const char* face, int height, int weight, BYTE charset) {
+  return CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
+}
+}  // namespace
+
+HWND FindControl(HWND root, int id) {
+  FindData d{id, nullptr};
+  EnumChildWindows(root, FindChild, reinterpret_cast<LPARAM>(&d));
+  return d.found;
+}
+
+HFONT FormFont() {
+  static HFONT font = MakeFont("MS Sans Serif", -11, FW_NORMAL, DEFAULT_CHARSET);
+  return font;
+}
+
+HFONT BoldFont(int height) {
+  static std::map<int, HFONT> fonts;
+  auto& f = fonts[height];
+  if (!f) f = MakeFont("MS Sans Serif", height, FW_BOLD, DEFAULT_CHARSET);
+  return f;
+}
+
+HFONT CodeFont() {
+  static HFONT font = MakeFont("Courier New", -13, FW_NORMAL, ANSI_CHARSET);
+  return font;
+}
+
+HBITMAP Picture(int id) {
+  static std::map<int, HBITMAP> pictures;
+  auto& b = pictures[id];
+  if (!b) b = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0,
+                                              LR_CREATEDIBSECTION));
+  return b;
+}
+
+void DrawPicture(HDC dc, HBITMAP picture, int x, int y, bool disabled) {
+  if (!picture) return;
+  BITMAP bm{};
+  GetObject(picture, sizeof bm, &bm);
+  HDC mem = CreateCompatibleDC(dc);
+  {
+    ScopedSelectObject sel(mem, picture);
+    if (disabled) {
+      // A disabled glyph: its shape in the shadow colour, as Windows greys out pictures.
+      HDC mono = CreateCompatibleDC(dc);
+      ScopedGdiObj mask(CreateBitmap(bm.bmWidth, bm.bmHeight, 1, 1, nullptr));
+      {
+        ScopedSelectObject selMask(mono, mask.get());
+        SetBkColor(mem, RGB(255, 0, 255));
+        BitBlt(mono, 0, 0, bm.bmWidth, bm.bmHeight, mem, 0, 0, SRCCOPY);
+        ScopedGdiObj shadow(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
+        ScopedSelectObject selBrush(dc, shadow.get());
+        SetBkColor(dc, RGB(255, 255, 255));
+        SetTextColor(dc, RGB(0, 0, 0));
+        // Paint the brush where the mask is black (the picture), keep the background where it is white.
+        BitBlt(dc, x, y, bm.bmWidth, bm.bmHeight, mono, 0, 0, 0x00B8074A);
+      }
+      DeleteDC(mono);
+    } else {
+      TransparentBlt(dc, x, y, bm.bmWidth, bm.bmHeight, mem, 0, 0, bm.bmWidth, bm.bmHeight, RGB(255, 0, 255));
+    }
+  }
+  DeleteDC(mem);
+}
+
+std::string ProgramFolder() {
+  char path[MAX_PATH + 1] = {};
+  DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string s(path, n);
+  auto slash = s.find_last_of("\\/");
+  return slash == std::string::npos ? std::string() : s.substr(0, slash + 1);
+}
+
+}  // namespace qm

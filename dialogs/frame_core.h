@@ -1,0 +1,74 @@
+// The frame every dialog kind's generated code shares: kinds, build modes, header and footer, the editor's three
+// parts, and the rules for writing texts and numbers into Delphi source. Platform-free.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qm {
+
+enum TDialogKind : std::uint8_t {
+  dkMessageBox = 0,
+  dkBrowseForFolder = 2,
+  dkRunFile = 3,
+  dkFormatDrive = 4,
+  dkShellAbout = 5,
+  dkPickIcon = 6,
+  dkOpenFile = 7,
+  dkSaveFile = 8,
+  dkChooseColor = 9,
+  dkPrint = 10,
+  dkChooseFont = 11,
+  dkFileOperation = 12,
+};
+
+enum TBuildMode : std::uint8_t { bmTest = 0, bmCopy = 1, bmEdit = 2 };
+
+// True for the twelve values that name a dialog kind (1 and everything above 12 name none).
+bool IsDialogKind(int value);
+
+using Lines = std::vector<std::string>;
+
+// The comment lines of a clipboard fragment, as the string table holds them.
+struct FrameTexts {
+  std::string header1;  // first header line
+  std::string header2;  // "you may need to declare"
+  std::string header3;  // "//var"
+  std::string footer;
+  static FrameTexts Defaults();
+};
+
+// What a builder produces for bmCopy and bmEdit: the whole clipboard fragment, and the three editor parts.
+struct GeneratedCode {
+  Lines fragment;
+  Lines uses;
+  Lines decl;
+  Lines impl;
+};
+
+// header1, the body, footer.
+Lines Fragment(const FrameTexts& texts, const Lines& body);
+
+// Every line followed by CR LF, the last one too.
+std::string JoinCrLf(const Lines& lines);
+
+// Splits a text at its line breaks (CR LF, a lone CR or a lone LF). A final break does not start another line, so
+// "a\r\n" is one line and "" is none.
+Lines SplitLines(std::string_view text);
+
+// A memo's lines as one chain of Delphi literals, without the template's outer apostrophes: the first line, then for
+// each further line: apostrophe, " + #10#13 + ", apostrophe, the line. Nothing is doubled or escaped.
+std::string JoinMemoLines(const Lines& lines);
+
+// Unsigned decimal text of a flag set.
+std::string Decimal(std::uint32_t value);
+std::string Decimal(std::int32_t value);
+
+// Delphi's StrToInt rules: optional blanks, a sign, decimal digits or a hexadecimal number after "$", "0x" or "x";
+// nothing else, and the value must fit a signed 32-bit integer.
+bool StrToInt(std::string_view text, std::int32_t& value);
+std::int32_t StrToIntDef(std::string_view text, std::int32_t fallback);
+
+}  // namespace qm

@@ -1,0 +1,62 @@
+#include "dialogs/messagebox_core.h"
+
+namespace qm {
+
+namespace {
+const MbButtonInfo kButtons[kMbButtonCount] = {
+    {"OK_1", "OK", 1, 0},
+    {"OKCANCEL_1", "OK", 2, 1},
+    {"OKCANCEL_2", "Cancel", 2, 257},
+    {"RETRYCANCEL_1", "Retry", 3, 5},
+    {"RETRYCANCEL_2", "Cancel", 3, 261},
+    {"YESNO_1", "Yes", 4, 4},
+    {"YESNO_2", "No", 4, 260},
+    {"YESNOCANCEL_1", "Yes", 5, 3},
+    {"YESNOCANCEL_2", "No", 5, 259},
+    {"YESNOCANCEL_3", "Cancel", 5, 515},
+    {"ABORTRETRYIGNORE_1", "Abort", 6, 2},
+    {"ABORTRETRYIGNORE_2", "Retry", 6, 258},
+    {"ABORTRETRYIGNORE_3", "Ignore", 6, 514},
+};
+
+std::uint32_t IconFlags(MbIcon icon) {
+  switch (icon) {
+    case MbIcon::Information: return 64;
+    case MbIcon::Warning: return 48;
+    case MbIcon::Error: return 16;
+    case MbIcon::Confirmation: return 32;
+    case MbIcon::None: break;
+  }
+  return 0;
+}
+}  // namespace
+
+const MbButtonInfo& MbButtonDescription(MbButton button) {
+  auto i = static_cast<int>(button);
+  return kButtons[(i >= 0 && i < kMbButtonCount) ? i : 0];
+}
+
+std::uint32_t MessageBoxFlags(const MessageBoxOptions& o) {
+  std::uint32_t n = IconFlags(o.icon) | MbButtonDescription(o.button).flags;
+  if (o.modality == MbModality::Task) n |= 8192;
+  if (o.modality == MbModality::System) n |= 4096;
+  return n;
+}
+
+GeneratedCode GenerateMessageBox(const MessageBoxOptions& o, const FrameTexts& texts) {
+  const std::string call = "MessageBox(Handle, PChar('" + JoinMemoLines(o.textLines) + "'), PChar('" + o.title +
+                           "'), " + Decimal(MessageBoxFlags(o)) + ");";
+  GeneratedCode code;
+  if (o.asProcedure) {
+    code.fragment = Fragment(texts, {"  " + call});
+    code.impl = {"  " + call};
+  } else {
+    code.fragment =
+        Fragment(texts, {texts.header2, texts.header3, "//   " + o.varName + ": Integer;", o.varName + " := " + call});
+    code.decl = {"var", "  " + o.varName + ": Integer;"};
+    code.impl = {"  " + o.varName + " := " + call};
+  }
+  return code;
+}
+
+}  // namespace qm

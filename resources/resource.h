@@ -1,0 +1,166 @@
+/* Ids of every window's controls, pictures and strings. Each window's controls are grouped under a comment; ids are
+   unique within their window. Radio items of one group are contiguous. */
+#ifndef QM_RESOURCE_H
+#define QM_RESOURCE_H
+
+/* ---- Program icon and version ---- */
+#define IDI_QUILLMARK 1
+
+/* ---- String table (numbers are fixed; 65296 to 65302 belong to the About window) ---- */
+#define IDS_HEADER1 65324
+#define IDS_HEADER2 65325
+#define IDS_HEADER3 65326
+#define IDS_FOOTER 65327
+#define IDS_NOCLIPBOARD 65332
+#define IDS_CREATEKEY 65312
+#define IDS_SETDATA 65313
+
+/* ---- Pictures (bitmaps drawn by tools/make_pictures.py) ---- */
+#define IDB_ARROW 200
+#define IDB_MESSAGEBOX 201
+#define IDB_OPENDLG 202
+#define IDB_SAVEDLG 203
+#define IDB_COLORDLG 204
+#define IDB_FONTDLG 205
+#define IDB_PRINTDLG 206
+#define IDB_BROWSEFORFOLDER 207
+#define IDB_RUNDLG 208
+#define IDB_FORMATDRIVE 209
+#define IDB_SHABOUT 210
+#define IDB_ICONDLG 211
+#define IDB_FILEOP 212
+#define IDB_TEST 220
+#define IDB_COPY 221
+#define IDB_EDIT 222
+#define IDB_RESET 223
+#define IDB_MINIMIZE 224
+#define IDB_HELP 225
+#define IDB_ABOUT 226
+#define IDB_INFORMATION 230
+#define IDB_WARNING 231
+#define IDB_ERROR 232
+#define IDB_CONFIRMATION 233
+#define IDB_FOLDER 240
+#define IDB_FILE 241
+#define IDB_CLIPBOARD 242
+/* further pictures of the kind panels, the editor and the About window: 250 to 399 */
+
+/* ---- Main window ---- */
+#define IDC_Panel2 100
+#define IDC_PageControl 101
+#define IDC_Standard 102
+#define IDC_Shell 103
+#define IDC_pnlBackgrnd 104
+#define IDC_tbnArrow1 110
+#define IDC_tbnMessageBox 111
+#define IDC_tbnOpenDlg 112
+#define IDC_tbnSaveDlg 113
+#define IDC_tbnColorDlg 114
+#define IDC_tbnFontDlg 115
+#define IDC_tbnPrintDlg 116
+#define IDC_tbnArrow2 120
+#define IDC_tbnBrowseForFolder 121
+#define IDC_tbnRunDlg 122
+#define IDC_tbnFormatDrive 123
+#define IDC_tbnAbout 124
+#define IDC_tbnIconDlg 125
+#define IDC_tbnFileOp 126
+#define IDC_btnTest 130
+#define IDC_btnCopy 131
+#define IDC_btnEdit 132
+#define IDC_btnReset 133
+#define IDC_btnMinimize 134
+#define IDC_btnHelp 135
+#define IDC_btnAbout 136
+/* the twelve kind panels */
+#define IDC_pnlMessageBox 140
+#define IDC_pnlBrowseForFolder 142
+#define IDC_pnlRunDlg 143
+#define IDC_pnlFormatDrive 144
+#define IDC_pnlAbout 145
+#define IDC_pnlIconDlg 146
+#define IDC_pnlOpenDlg 147
+#define IDC_pnlSaveDlg 148
+#define IDC_pnlColorDlg 149
+#define IDC_pnlPrintDlg 150
+#define IDC_pnlFontDlg 151
+#define IDC_pnlFileOp 152
+
+/* ---- Message box panel (1000-1099) ---- */
+#define IDC_GroupBox1 1000
+#define IDC_cboCaption 1001
+#define IDC_GroupBox2 1002
+#define IDC_tbnInformation 1003
+#define IDC_tbnWarning 1004
+#define IDC_tbnError 1005
+#define IDC_tbnConfirmation 1006
+#define IDC_Label2 1007
+#define IDC_memText 1008
+#define IDC_grpMB 1009
+#define IDC_GroupBox4 1010
+#define IDC_rbnAPPLMODAL 1011
+#define IDC_rbnTASKMODAL 1012
+#define IDC_rbnSYSTEMMODAL 1013
+#define IDC_chkAsProcedure 1014
+#define IDC_Label1 1015
+#define IDC_edtVarName 1016
+#define IDC_btnOK_1 1020
+#define IDC_btnOKCANCEL_1 1021
+#define IDC_btnOKCANCEL_2 1022
+#define IDC_btnRETRYCANCEL_1 1023
+#define IDC_btnRETRYCANCEL_2 1024
+#define IDC_btnYESNO_1 1025
+#define IDC_btnYESNO_2 1026
+#define IDC_btnYESNOCANCEL_1 1027
+#define IDC_btnYESNOCANCEL_2 1028
+#define IDC_btnYESNOCANCEL_3 1029
+#define IDC_btnABORTRETRYIGNORE_1 1030
+#define IDC_btnABORTRETRYIGNORE_2 1031
+#define IDC_btnABORTRETRYIGNORE_3 1032
+#define IDC_MB_FIRST IDC_btnOK_1
+#define IDC_MB_LAST IDC_btnABORTRETRYIGNORE_3
+
+/* ---- Browse for folder panel (1200-1299) ---- */
+
+/* ---- Run dialog panel (1300-1399) ---- */
+
+/* ---- Format drive panel (1400-1499) ---- */
+
+/* ---- Shell About panel (1500-1599) ---- */
+
+/* ---- Pick icon panel (1600-1699) ---- */
+
+/* ---- File operation panel (1700-1799) ---- */
+
+/* ---- Open file panel (1800-1899) ---- */
+
+/* ---- Save file panel (1900-1999) ---- */
+
+/* ---- Choose color panel (2000-2099) ---- */
+
+/* ---- Print panel (2100-2199) ---- */
+
+/* ---- Choose font panel (2200-2299) ---- */
+
+/* ---- Code editor window (3000-3099) ---- */
+#define IDC_pnlUses 3000
+#define IDC_pnlUsesTop 3001
+#define IDC_btnCopyUses 3002
+#define IDC_memUses 3003
+#define IDC_splTop 3004
+#define IDC_pnlDecl 3005
+#define IDC_pnlDeclTop 3006
+#define IDC_btnCopyDecl 3007
+#define IDC_memDecl 3008
+#define IDC_splBottom 3009
+#define IDC_pnlImpl 3010
+#define IDC_pnlImplTop 3011
+#define IDC_btnCopyImpl 3012
+#define IDC_memImpl 3013
+#define IDC_pnlBottom 3014
+#define IDC_btnCopyAll 3015
+#define IDC_btnClose 3016
+
+/* ---- About window (3100-3299) ---- */
+
+#endif

@@ -1,0 +1,113 @@
+// The main window: start state, kind selection, commands and keys.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "resource.h"
+#include "tests/e2e/harness.h"
+
+using namespace e2e;
+
+namespace {
+
+class MainWindow : public ::testing::Test {
+ protected:
+  void SetUp() override { ClearSettings(); }
+};
+
+struct Kind {
+  int button;
+  int page;  // 0 standard, 1 shell
+  const char* captionName;
+  int panel;
+};
+const Kind kKinds[] = {
+    {IDC_tbnMessageBox, 0, "MessageBox", IDC_pnlMessageBox},
+    {IDC_tbnOpenDlg, 0, "GetOpenFileName", IDC_pnlOpenDlg},
+    {IDC_tbnSaveDlg, 0, "GetSaveFileName", IDC_pnlSaveDlg},
+    {IDC_tbnColorDlg, 0, "ChooseColor", IDC_pnlColorDlg},
+    {IDC_tbnFontDlg, 0, "ChooseFont", IDC_pnlFontDlg},
+    {IDC_tbnPrintDlg, 0, "PrintDlg", IDC_pnlPrintDlg},
+    {IDC_tbnBrowseForFolder, 1, "SHBrowseForFolder", IDC_pnlBrowseForFolder},
+    {IDC_tbnRunDlg, 1, "SHRunFile", IDC_pnlRunDlg},
+    {IDC_tbnFormatDrive, 1, "SHFormatDrive", IDC_pnlFormatDrive},
+    {IDC_tbnAbout, 1, "SHAbout", IDC_pnlAbout},
+    {IDC_tbnIconDlg, 1, "SHPickIcon", IDC_pnlIconDlg},
+    {IDC_tbnFileOp, 1, "SHFileOperation", IDC_pnlFileOp},
+};
+
+// The panel in front of pnlBackgrnd is the first child in its z-order.
+int FrontPanel(const Program& p) {
+  return GetDlgCtrlID(GetWindow(p.Ctl(IDC_pnlBackgrnd), GW_CHILD));
+}
+
+}  // namespace
+
+TEST_F(MainWindow, FirstStartShowsTheMessageBoxAtTheTopLeft) {
+  Program p;
+  ASSERT_TRUE(p.main());
+  EXPECT_EQ(p.Caption(), "Quillmark for Delphi - [MessageBox]");
+  RECT r;
+  GetWindowRect(p.main(), &r);
+  EXPECT_EQ(r.left, 0);
+  EXPECT_EQ(r.top, 0);
+  RECT client;
+  GetClientRect(p.main(), &client);
+  EXPECT_EQ(client.right, 576);
+  EXPECT_EQ(client.bottom, 376);
+  EXPECT_TRUE(IsWindowVisible(p.Ctl(IDC_Standard)));
+  EXPECT_FALSE(IsWindowVisible(p.Ctl(IDC_Shell)));
+  EXPECT_EQ(SendMessageA(p.Ctl(IDC_PageControl), TCM_GETCURSEL, 0, 0), 0);
+  EXPECT_TRUE(p.Checked(IDC_tbnMessageBox));
+  EXPECT_FALSE(p.Checked(IDC_tbnArrow1));
+  EXPECT_TRUE(p.Checked(IDC_tbnArrow2));
+  EXPECT_EQ(FrontPanel(p), IDC_pnlMessageBox);
+}
+
+TEST_F(MainWindow, EachKindButtonSelectsItsKind) {
+  Program p;
+  for (const Kind& k : kKinds) {
+    p.Click(k.button);
+    EXPECT_EQ(p.Caption(), std::string("Quillmark for Delphi - [") + k.captionName + "]");
+    EXPECT_EQ(FrontPanel(p), k.panel) << k.captionName;
+    EXPECT_TRUE(p.Checked(k.button)) << k.captionName;
+    // Its page's placeholder is up, the other page's placeholder is down.
+    EXPECT_EQ(p.Checked(IDC_tbnArrow1), k.page == 1) << k.captionName;
+    EXPECT_EQ(p.Checked(IDC_tbnArrow2), k.page == 0) << k.captionName;
+    for (const Kind& other : kKinds)
+      if (other.button != k.button) EXPECT_FALSE(p.Checked(other.button)) << other.captionName;
+  }
+}
+
+TEST_F(MainWindow, PlaceholderOnlyGoesDown) {
+  Program p;
+  p.Click(IDC_tbnArrow1);
+  EXPECT_TRUE(p.Checked(IDC_tbnArrow1));
+  EXPECT_FALSE(p.Checked(IDC_tbnMessageBox));
+  EXPECT_EQ(p.Caption(), "Quillmark for Delphi - [MessageBox]");
+  EXPECT_EQ(FrontPanel(p), IDC_pnlMessageBox);
+}
+
+TEST_F(MainWindow, SwitchingPagesKeepsTheKind) {
+  Program p;
+  // Moving the focus of a tab control selects the tab and notifies as a click does.
+  SendMessageA(p.Ctl(IDC_PageControl), TCM_SETCURFOCUS, 1, 0);
+  EXPECT_TRUE(IsWindowVisible(p.Ctl(IDC_Shell)));
+  EXPECT_FALSE(IsWindowVisible(p.Ctl(IDC_Standard)));
+  EXPECT_EQ(p.Caption(), "Quillmark for Delphi - [MessageBox]");
+}
+
+TEST_F(MainWindow, EscAndMinimizeMinimise) {
+  {
+    Program p;
+    p.Click(IDC_btnMinimize);
+    EXPECT_TRUE(WaitUntil([&] { return IsIconic(p.main()) != FALSE; }));
+  }
+  {
+    Program p;
+    SetFocus(nullptr);
+    p.PressKey(VK_ESCAPE, false, true);  // Shift+Esc as well
+    EXPECT_TRUE(WaitUntil([&] { return IsIconic(p.main()) != FALSE; }));
+  }
+}
