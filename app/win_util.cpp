@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "resource.h"
-#include "strings.h"
+#include "texts.h"
 
 namespace qm {
 

@@ -1,6 +1,6 @@
 #include "dialogs/frame_core.h"
 
-#include "strings.h"
+#include "texts.h"
 
 namespace qm {
 

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the three builds, runs every test, and ends with "N passed, N failed".
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+bash tools/prerequisites.sh || { echo "Could not install the prerequisites."; echo "0 passed, 1 failed"; exit 1; }
+
+passed=0
+failed=0
+log_dir="$root/build/test-logs"
+mkdir -p "$log_dir"
+
+build() {
+  local preset=$1
+  echo "== Building $preset"
+  if cmake --preset "$preset" >"$log_dir/configure-$preset.log" 2>&1 &&
+     cmake --build --preset "$preset" -j"$(nproc)" >"$log_dir/build-$preset.log" 2>&1; then
+    if grep -E '(^|[^A-Za-z])warning:' "$log_dir/build-$preset.log" >/dev/null; then
+      echo "   warnings in the $preset build:"; grep -E 'warning:' "$log_dir/build-$preset.log" | head -20
+      failed=$((failed + 1))
+    fi
+    return 0
+  fi
+  echo "   the $preset build failed:"; grep -E 'error|Error' "$log_dir/configure-$preset.log" "$log_dir/build-$preset.log" | head -30
+  failed=$((failed + 1))
+  return 1
+}
+
+# Adds the counts of one GoogleTest run's output to the totals; a run that ended without its summary counts as a failure.
+count_gtest() {
+  local log=$1 status=$2
+  local p f
+  p=$(grep -E '^\[  PASSED  \] [0-9]+ test' "$log" | tail -1 | sed -E 's/^\[  PASSED  \] ([0-9]+).*/\1/')
+  f=$(grep -E '^\[  FAILED  \] [0-9]+ test' "$log" | tail -1 | sed -E 's/^\[  FAILED  \] ([0-9]+).*/\1/')
+  p=${p:-0}; f=${f:-0}
+  if [ "$p" = 0 ] && [ "$f" = 0 ] || { [ "$status" -ne 0 ] && [ "$f" = 0 ]; }; then
+    echo "   the run ended abnormally (status $status)"; tail -20 "$log"
+    f=$((f + 1))
+  fi
+  grep -E '^\[  FAILED  \] [A-Za-z]' "$log" | sort -u | sed 's/^/   /'
+  passed=$((passed + p))
+  failed=$((failed + f))
+}
+
+build native && {
+  echo "== Unit tests (native, AddressSanitizer and UndefinedBehaviorSanitizer)"
+  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ./build/native/unit_tests >"$log_dir/unit.log" 2>&1
+  count_gtest "$log_dir/unit.log" $?
+}
+build win32
+if build win64; then
+  echo "== End-to-end tests (win64 under Wine)"
+  source tools/wine_session.sh
+  prefix=$(mktemp -d /tmp/quillmark-test-prefix.XXXXXX)
+  saved_display=${DISPLAY:-}
+  unset DISPLAY
+  qm_session_start "$prefix"
+  bash tools/printer.sh start >"$log_dir/printer.log" 2>&1 || true
+  timeout 1800 "$WINE64" build/win64/e2e_tests.exe >"$log_dir/e2e.log" 2>&1 </dev/null
+  count_gtest "$log_dir/e2e.log" $?
+  bash tools/printer.sh stop >>"$log_dir/printer.log" 2>&1 || true
+  qm_session_stop
+  rm -rf "$prefix"
+  [ -n "$saved_display" ] && export DISPLAY="$saved_display"
+fi
+
+echo "Logs: $log_dir"
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
