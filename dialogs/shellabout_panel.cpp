@@ -1,7 +1,53 @@
+// The shell About panel and its builder.
+#include <windows.h>
+#include <shellapi.h>
+
+#include "app/controls.h"
+#include "app/win_util.h"
 #include "dialogs/kind_panel.h"
+#include "dialogs/shellabout_core.h"
+#include "resource.h"
 
 namespace qm {
 
-std::unique_ptr<KindPanel> MakeShellAboutPanel() { return MakeUnbuiltPanel(dkShellAbout); }
+namespace {
+
+class ShellAboutPanel : public KindPanel {
+ public:
+  ShellAboutPanel() : KindPanel(dkShellAbout) {}
+
+ protected:
+  void CreateControls(Builder& b) override {
+    b.Label(IDC_lblApp, "&Product Name:", 9, 9, 200, 14);
+    b.Edit(IDC_edtApp, "", 9, 25, 433, 21);
+    b.Label(IDC_lblOtherStuff, "Product &Description:", 9, 57, 200, 14);
+    b.Memo(IDC_memOtherStuff, "", 9, 73, 433, 233, WS_VSCROLL);
+  }
+
+  void Reset() override {
+    SetText(Item(IDC_edtApp), "");
+    SetText(Item(IDC_memOtherStuff), "");
+  }
+
+  void Build(TBuildMode mode) override {
+    if (mode == bmTest) {
+      // The box shows the lines as the user typed them, not where the memo wraps them.
+      const std::string product = GetText(Item(IDC_edtApp));
+      const std::string description = GetText(Item(IDC_memOtherStuff));
+      // A shared icon of the program's resources: it stays loaded and is never destroyed.
+      HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_QUILLMARK));
+      ShellAboutA(owner(), product.c_str(), description.c_str(), icon);
+      return;
+    }
+    ShellAboutOptions o;
+    o.product = GetText(Item(IDC_edtApp));
+    o.descriptionLines = MemoLines(Item(IDC_memOtherStuff));
+    Deliver(mode, GenerateShellAbout(o, LoadFrameTexts()));
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<KindPanel> MakeShellAboutPanel() { return std::make_unique<ShellAboutPanel>(); }
 
 }  // namespace qm

@@ -125,8 +125,25 @@
 /* ---- Run dialog panel (1300-1399) ---- */
 
 /* ---- Format drive panel (1400-1499) ---- */
+#define IDC_grpDrives 1400
+#define IDC_lblDrives 1401
+#define IDC_cboDrives 1402
+#define IDC_grpCapacity 1403
+#define IDC_lblCapacity 1404
+#define IDC_cboCapacity 1405
+#define IDC_rgrFormatType 1406
+#define IDC_rgrFormatType_0 1407
+#define IDC_rgrFormatType_1 1408
+#define IDC_grpFormatVar 1409
+#define IDC_chkFormatCallAsProc 1410
+#define IDC_lblFormatVarName 1411
+#define IDC_edtFormatVarName 1412
 
 /* ---- Shell About panel (1500-1599) ---- */
+#define IDC_lblApp 1500
+#define IDC_edtApp 1501
+#define IDC_lblOtherStuff 1502
+#define IDC_memOtherStuff 1503
 
 /* ---- Pick icon panel (1600-1699) ---- */
 
