@@ -187,7 +187,8 @@ void TMainForm::CreateControls() {
   background_ = CreatePanel(panel2_, IDC_pnlBackgrnd, 1, 62, 452, 313, Bevel::None, nullptr, WS_CLIPCHILDREN);
   for (const auto& k : kKinds) {
     auto panel = MakePanel(k.kind);
-    HWND window = CreatePanel(background_, k.panelId, 0, 0, 452, 313, Bevel::None, nullptr, WS_CLIPCHILDREN);
+    // No WS_CLIPCHILDREN: group boxes are transparent and show the panel's own background.
+    HWND window = CreatePanel(background_, k.panelId, 0, 0, 452, 313, Bevel::None, nullptr, 0);
     panel->Attach(window, hwnd_);
     panels_[k.kind] = std::move(panel);
   }
