@@ -148,6 +148,23 @@
 /* ---- Pick icon panel (1600-1699) ---- */
 
 /* ---- File operation panel (1700-1799) ---- */
+#define IDC_aviFileOp 1700
+#define IDC_rgpFileOp 1701
+#define IDC_rgpFileOp_0 1702
+#define IDC_rgpFileOp_1 1703
+#define IDC_rgpFileOp_2 1704
+#define IDC_rgpFileOp_3 1705
+#define IDC_lblProgressTitle 1706
+#define IDC_edtProgressTitle 1707
+#define IDC_grpFileOpOptions 1708
+#define IDC_ALLOWUNDO 1709
+#define IDC_NOCONFIRMATION 1710
+#define IDC_RENAMEONCOLLISION 1711
+#define IDC_FILESONLY 1712
+#define IDC_SIMPLEPROGRESS 1713
+#define IDC_MULTIDESTFILES 1714
+#define IDC_strFrom 1715
+#define IDC_strTo 1716
 
 /* ---- Open file panel (1800-1899) ---- */
 
