@@ -1,7 +1,161 @@
+// The pick-icon panel and its builder.
+#include <windows.h>
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include <cstddef>
+
+#include "app/controls.h"
+#include "app/win_util.h"
 #include "dialogs/kind_panel.h"
+#include "dialogs/pickicon_core.h"
+#include "resource.h"
 
 namespace qm {
 
-std::unique_ptr<KindPanel> MakeIconDlgPanel() { return MakeUnbuiltPanel(dkPickIcon); }
+namespace {
+
+// shell32 exports the icon picker by this ordinal only.
+constexpr WORD kPickIconOrdinal = 62;
+using PickIconProc = int(WINAPI*)(HWND owner, void* path, UINT pathChars, int* iconIndex);
+
+// The open-file record as Windows before 2000 knows it: 76 bytes on 32-bit Windows.
+constexpr DWORD kOpenFileNameSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+#ifndef _WIN64
+static_assert(kOpenFileNameSize == 76, "the pre-2000 open-file record");
+#endif
+
+bool OnNtFamily() {
+  OSVERSIONINFOA vi{};
+  vi.dwOSVersionInfoSize = sizeof vi;
+  return GetVersionExA(&vi) && vi.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+class PickIconPanel : public KindPanel {
+ public:
+  PickIconPanel() : KindPanel(dkPickIcon) {}
+
+ protected:
+  void CreateControls(Builder& b) override {
+    b.Group(IDC_grpIconFile, " Icon File: ", 9, 5, 433, 100);
+    b.Origin(9, 5);
+    b.Label(IDC_lblFileToOpen, "Default:", 14, 30, 96, 14);
+    b.Edit(IDC_edtFileToOpen, "", 112, 26, 278, 21);
+    SpeedButtonStyle file;
+    file.flat = true;
+    file.pictureId = IDB_FILE;
+    b.Speed(IDC_btnIconFile, "", 396, 25, 23, 23, file);
+    b.Label(IDC_lblFileName, "Variable Name: ", 14, 66, 96, 14);
+    b.Edit(IDC_edtFileName, "pszFileName", 112, 62, 150, 21);
+
+    b.Origin(0, 0);
+    b.Group(IDC_grpIconIndex, " Icon Index: ", 9, 115, 433, 100);
+    b.Origin(9, 115);
+    b.Label(IDC_lblIconIndex, "Default:", 14, 30, 96, 14);
+    b.Spin(IDC_seIconIndex, IDC_seIconIndex_UD, 112, 26, 100, 21, 0, 0, 0);
+    b.Label(IDC_lblIconIndexVar, "Variable Name: ", 14, 66, 96, 14);
+    b.Edit(IDC_edtIconIndex, "nIconIndex", 112, 62, 150, 21);
+    b.Make("STATIC", IDC_imgIcon, "", SS_ICON | SS_CENTERIMAGE, 0, 380, 34, 32, 32);
+    b.Origin(0, 0);
+  }
+
+  bool OnCommand(int id, int code, HWND) override {
+    if (id == IDC_btnIconFile && code == BN_CLICKED) {
+      btnIconFileClick();
+      return true;
+    }
+    if ((id == IDC_edtFileToOpen || id == IDC_seIconIndex) && code == EN_CHANGE) {
+      ShowChosenIcon();
+      return true;
+    }
+    return false;
+  }
+
+  void Reset() override {
+    SetText(Item(IDC_edtFileToOpen), "");
+    SetText(Item(IDC_edtFileName), "pszFileName");
+    SetSpinValue(Item(IDC_seIconIndex), 0);
+    SetText(Item(IDC_edtIconIndex), "nIconIndex");
+    SetIcon(nullptr);
+  }
+
+  void Build(TBuildMode mode) override {
+    const PickIconOptions o = ReadOptions();
+    if (mode == bmTest) {
+      // The buffer holds 260 characters with the zero: a longer path is cut, never written past the end.
+      const std::string_view path = PathForPicker(o.fileToOpen);
+      int index = o.iconIndex;
+      ScopedModule shell(LoadLibraryA("shell32.dll"));
+      auto pick = shell ? reinterpret_cast<PickIconProc>(reinterpret_cast<void (*)()>(
+                              GetProcAddress(shell.get(), MAKEINTRESOURCEA(kPickIconOrdinal))))
+                        : nullptr;
+      if (!pick) throw AppError("The shell offers no icon picker");
+      if (OnNtFamily()) {
+        wchar_t buffer[kPickIconPathChars] = {};
+        if (!path.empty()) {
+          const int n = MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), buffer,
+                                            static_cast<int>(kPickIconPathChars - 1));
+          buffer[n > 0 ? n : 0] = L'\0';
+        }
+        pick(owner(), buffer, kPickIconPathChars, &index);
+      } else {
+        char buffer[kPickIconPathChars] = {};
+        path.copy(buffer, kPickIconPathChars - 1);
+        pick(owner(), buffer, kPickIconPathChars, &index);
+      }
+      // What the user picked stays in the dialog: the panel keeps its values.
+      return;
+    }
+    Deliver(mode, GeneratePickIcon(o, LoadFrameTexts()));
+  }
+
+ private:
+  void btnIconFileClick() {
+    char file[MAX_PATH + 1] = {};
+    static const char kFilter[] =
+        "Win32 PE (*.exe, *.dll, *.ocx, *.cpl)\0*.exe;*.dll;*.ocx;*.cpl\0All Files (*.*)\0*.*\0";
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = kOpenFileNameSize;
+    ofn.hwndOwner = owner();
+    ofn.lpstrFilter = kFilter;
+    ofn.lpstrFile = file;
+    ofn.nMaxFile = sizeof file;
+    ofn.lpstrTitle = "Open Icon File";
+    ofn.Flags = OFN_HIDEREADONLY;
+    if (GetOpenFileNameA(&ofn)) SetText(Item(IDC_edtFileToOpen), file);
+  }
+
+  // imgIcon shows the icon that the file and index name, or nothing when there is none.
+  void ShowChosenIcon() {
+    const std::string file = GetText(Item(IDC_edtFileToOpen));
+    HICON large = nullptr;
+    if (!file.empty() && file.size() < MAX_PATH) {
+      const int index = SpinValue(Item(IDC_seIconIndex), 0);
+      ExtractIconExA(file.c_str(), index, &large, nullptr, 1);
+    }
+    SetIcon(large);
+  }
+
+  void SetIcon(HICON icon) {
+    ScopedIcon next(icon);
+    SendMessageA(Item(IDC_imgIcon), STM_SETICON, reinterpret_cast<WPARAM>(next.get()), 0);
+    icon_ = std::move(next);  // the one shown before is destroyed only now that it is no longer shown
+  }
+
+  PickIconOptions ReadOptions() const {
+    PickIconOptions o;
+    o.fileToOpen = GetText(Item(IDC_edtFileToOpen));
+    o.fileNameVar = GetText(Item(IDC_edtFileName));
+    o.iconIndex = SpinValue(Item(IDC_seIconIndex), 0);
+    o.iconIndexVar = GetText(Item(IDC_edtIconIndex));
+    return o;
+  }
+
+  ScopedIcon icon_;
+};
+
+}  // namespace
+
+std::unique_ptr<KindPanel> MakeIconDlgPanel() { return std::make_unique<PickIconPanel>(); }
 
 }  // namespace qm

@@ -1,7 +1,192 @@
+// The Run dialog panel and its builder.
+#include <windows.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <vector>
+
+#include "app/controls.h"
+#include "app/win_util.h"
 #include "dialogs/kind_panel.h"
+#include "dialogs/rundlg_core.h"
+#include "resource.h"
 
 namespace qm {
 
-std::unique_ptr<KindPanel> MakeRunDlgPanel() { return MakeUnbuiltPanel(dkRunFile); }
+namespace {
+
+// shell32 exports the Run dialog by this ordinal only.
+constexpr WORD kRunDialogOrdinal = 61;
+using RunDialogProc = void(WINAPI*)(HWND owner, HICON icon, const void* directory, const void* title,
+                                    const void* description, UINT flags);
+
+bool OnNtFamily() {
+  OSVERSIONINFOA vi{};
+  vi.dwOSVersionInfoSize = sizeof vi;
+  return GetVersionExA(&vi) && vi.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+// One text as the Run dialog takes it: UTF-16 on the NT family, the 8-bit text elsewhere, zero-terminated, in a
+// buffer of exactly the size the generated code allocates.
+std::vector<unsigned char> DialogText(const std::string& text, bool wide) {
+  std::vector<unsigned char> buffer(RunDlgBufferBytes(text.size(), wide), 0);
+  if (text.empty()) return buffer;
+  if (wide) {
+    // At most one wide character per byte of text, so the text and its zero always fit.
+    const int room = static_cast<int>(text.size());
+    MultiByteToWideChar(CP_ACP, 0, text.data(), room, reinterpret_cast<wchar_t*>(buffer.data()), room);
+  } else {
+    memcpy(buffer.data(), text.data(), text.size());
+  }
+  return buffer;
+}
+
+class RunDlgPanel : public KindPanel {
+ public:
+  RunDlgPanel() : KindPanel(dkRunFile) {}
+
+ protected:
+  void CreateControls(Builder& b) override {
+    b.Group(IDC_grpRunTitle, " Dialog Tit&le: ", 9, 5, 432, 52);
+    b.Origin(9, 5);
+    HWND title = b.Edit(IDC_edtRunTitle, "Run", 13, 21, 405, 21);
+    SendMessageA(title, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont(-11)), FALSE);
+
+    b.Origin(0, 0);
+    b.Label(IDC_lblDescription, "Dialog &Description:", 9, 63, 150, 14);
+    b.Memo(IDC_memDescription, kRunDefaultDescription, 9, 79, 432, 56);
+
+    b.Group(IDC_grpDirectory, " Sta&rt Directory: ", 9, 143, 238, 66);
+    b.Origin(9, 143);
+    b.Edit(IDC_edtDirectory, "", 13, 28, 186, 21);
+    SpeedButtonStyle folder;
+    folder.flat = true;
+    folder.pictureId = IDB_FOLDER;
+    b.Speed(IDC_btnBrowseDir, "", 204, 27, 23, 23, folder);
+
+    b.Origin(0, 0);
+    b.Group(IDC_rgpRunIcon, " Dialog &Icon: ", 9, 217, 238, 89);
+    b.Origin(9, 217);
+    b.Radio(IDC_rgpRunIcon_0, "&Standard", 16, 26, 150, 17, true, true);
+    b.Radio(IDC_rgpRunIcon_1, "Ap&plication", 16, 54, 150, 17, false, false);
+
+    b.Origin(0, 0);
+    HWND flags = b.Group(IDC_grpRunFlags, " Flags: ", 257, 143, 185, 163);
+    SetWindowLongA(flags, GWL_STYLE, GetWindowLongA(flags, GWL_STYLE) | WS_GROUP);  // ends the icon's radio group
+    b.Origin(257, 143);
+    b.Check(IDC_chkBrowseButton, "No &Browse Button", 16, 22, 160, 17, false);
+    b.Check(IDC_chkDefaultItem, "No &Default Item Selected", 16, 50, 160, 17, false);
+    b.Check(IDC_chkCalcWorkDir, "&Calc Work Directory", 16, 78, 160, 17, false);
+    b.Check(IDC_chkNoLabel, "No &Label", 16, 106, 160, 17, false);
+    b.Check(IDC_chkNoSeparate, "No &Separate Memory", 16, 134, 160, 17, false);
+    b.Origin(0, 0);
+  }
+
+  bool OnCommand(int id, int code, HWND) override {
+    if (id == IDC_chkBrowseButton && code == BN_CLICKED) {
+      chkBrowseButtonClick();
+      return true;
+    }
+    if (id == IDC_btnBrowseDir && code == BN_CLICKED) {
+      btnBrowseDirClick();
+      return true;
+    }
+    return false;
+  }
+
+  bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
+    if (msg != WM_CTLCOLOREDIT) return false;
+    HDC dc = reinterpret_cast<HDC>(wp);
+    HWND control = reinterpret_cast<HWND>(lp);
+    if (control == Item(IDC_edtRunTitle)) {
+      // The title is shown as the dialog's title bar will show it.
+      SetTextColor(dc, GetSysColor(COLOR_CAPTIONTEXT));
+      SetBkColor(dc, GetSysColor(COLOR_ACTIVECAPTION));
+      result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_ACTIVECAPTION));
+      return true;
+    }
+    if (control == Item(IDC_memDescription)) {
+      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+      result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+      return true;
+    }
+    return false;
+  }
+
+  void Reset() override {
+    SetText(Item(IDC_edtRunTitle), "Run");
+    CheckRadioButton(panel(), IDC_rgpRunIcon_0, IDC_rgpRunIcon_1, IDC_rgpRunIcon_0);
+    SetText(Item(IDC_memDescription), kRunDefaultDescription);
+    for (int id : {IDC_chkBrowseButton, IDC_chkDefaultItem, IDC_chkCalcWorkDir, IDC_chkNoSeparate, IDC_chkNoLabel}) {
+      if (!IsChecked(Item(id))) continue;
+      SetChecked(Item(id), false);
+      if (id == IDC_chkBrowseButton) chkBrowseButtonClick();
+    }
+    SetText(Item(IDC_edtDirectory), "");
+  }
+
+  void Build(TBuildMode mode) override {
+    const RunDlgOptions o = ReadOptions();
+    if (mode == bmTest) {
+      const bool wide = OnNtFamily();
+      const std::vector<unsigned char> title = DialogText(o.title, wide);
+      const std::vector<unsigned char> description = DialogText(o.description, wide);
+      const std::vector<unsigned char> directory = DialogText(o.directory, wide);
+      HICON icon = o.applicationIcon ? LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_QUILLMARK)) : nullptr;
+      ScopedModule shell(LoadLibraryA("shell32.dll"));
+      auto run = shell ? reinterpret_cast<RunDialogProc>(reinterpret_cast<void (*)()>(
+                             GetProcAddress(shell.get(), MAKEINTRESOURCEA(kRunDialogOrdinal))))
+                       : nullptr;
+      if (!run) throw AppError("The shell offers no Run dialog");
+      run(owner(), icon, directory.data(), title.data(), description.data(), RunDlgFlags(o));
+      return;
+    }
+    Deliver(mode, GenerateRunDlg(o, LoadFrameTexts()));
+  }
+
+ private:
+  void chkBrowseButtonClick() {
+    const bool enabled = !IsChecked(Item(IDC_chkBrowseButton));
+    EnableWindow(Item(IDC_edtDirectory), enabled);
+    EnableWindow(Item(IDC_btnBrowseDir), enabled);
+  }
+
+  void btnBrowseDirClick() {
+    ScopedPidl root;
+    SHGetSpecialFolderLocation(owner(), 0, root.put());
+    char path[MAX_PATH + 1] = {};
+    BROWSEINFOA bi{};
+    bi.hwndOwner = owner();
+    bi.pidlRoot = root.get();
+    bi.pszDisplayName = path;
+    bi.lpszTitle = "Select folder that will be open\n\rwhen Browse button is pressed.";
+    bi.ulFlags = BIF_RETURNONLYFSDIRS;
+    ScopedPidl chosen(SHBrowseForFolderA(&bi));
+    HWND directory = Item(IDC_edtDirectory);
+    if (chosen && SHGetPathFromIDListA(chosen.get(), path)) SetText(directory, path);
+    SetFocus(directory);
+    const int end = GetWindowTextLengthA(directory);
+    SendMessageA(directory, EM_SETSEL, end, end);
+  }
+
+  RunDlgOptions ReadOptions() const {
+    RunDlgOptions o;
+    o.title = GetText(Item(IDC_edtRunTitle));
+    o.description = GetText(Item(IDC_memDescription));
+    o.descriptionLines = MemoLines(Item(IDC_memDescription));
+    o.applicationIcon = IsChecked(Item(IDC_rgpRunIcon_1));
+    o.directory = GetText(Item(IDC_edtDirectory));
+    o.noBrowse = IsChecked(Item(IDC_chkBrowseButton));
+    o.noDefault = IsChecked(Item(IDC_chkDefaultItem));
+    o.calcDirectory = IsChecked(Item(IDC_chkCalcWorkDir));
+    o.noLabel = IsChecked(Item(IDC_chkNoLabel));
+    o.noSeparateMemory = IsChecked(Item(IDC_chkNoSeparate));
+    return o;
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<KindPanel> MakeRunDlgPanel() { return std::make_unique<RunDlgPanel>(); }
 
 }  // namespace qm

@@ -44,6 +44,16 @@
 #define IDB_FILE 241
 #define IDB_CLIPBOARD 242
 /* further pictures of the kind panels, the editor and the About window: 250 to 399 */
+/* pictures of the browse-for-folder panel's root tree (imlFolders): 330 to 359 */
+#define IDB_TREE_DESKTOP 330
+#define IDB_TREE_DOCUMENTS 331
+#define IDB_TREE_COMPUTER 332
+#define IDB_TREE_NETWORK 333
+#define IDB_TREE_RECYCLE 334
+#define IDB_TREE_CONTROLS 335
+#define IDB_TREE_PROGRAMS 336
+#define IDB_TREE_PRINTERS 337
+#define IDB_TREE_STARTMENU 338
 
 /* ---- Main window ---- */
 #define IDC_Panel2 100
@@ -121,8 +131,39 @@
 #define IDC_MB_LAST IDC_btnABORTRETRYIGNORE_3
 
 /* ---- Browse for folder panel (1200-1299) ---- */
+#define IDC_lblBrowseTitle 1200
+#define IDC_memBrowseForFolder 1201
+#define IDC_lblRoot 1202
+#define IDC_trvBrowseForFolder 1203
+#define IDC_grpBrowseFlags 1204
+#define IDC_rbnRETURNONLYFSDIRS 1205
+#define IDC_rbnBROWSEFORCOMPUTER 1206
+#define IDC_rbnBROWSEFORPRINTER 1207
+#define IDC_grpBrowseVars 1208
+#define IDC_lblResPIDL 1209
+#define IDC_edtResPIDL 1210
+#define IDC_lblString 1211
+#define IDC_edtString 1212
+#define IDC_BFF_FLAGS_FIRST IDC_rbnRETURNONLYFSDIRS
+#define IDC_BFF_FLAGS_LAST IDC_rbnBROWSEFORPRINTER
 
 /* ---- Run dialog panel (1300-1399) ---- */
+#define IDC_grpRunTitle 1300
+#define IDC_edtRunTitle 1301
+#define IDC_rgpRunIcon 1302
+#define IDC_rgpRunIcon_0 1303
+#define IDC_rgpRunIcon_1 1304
+#define IDC_lblDescription 1305
+#define IDC_memDescription 1306
+#define IDC_grpDirectory 1307
+#define IDC_edtDirectory 1308
+#define IDC_btnBrowseDir 1309
+#define IDC_grpRunFlags 1310
+#define IDC_chkBrowseButton 1311
+#define IDC_chkDefaultItem 1312
+#define IDC_chkCalcWorkDir 1313
+#define IDC_chkNoLabel 1314
+#define IDC_chkNoSeparate 1315
 
 /* ---- Format drive panel (1400-1499) ---- */
 #define IDC_grpDrives 1400
@@ -146,6 +187,19 @@
 #define IDC_memOtherStuff 1503
 
 /* ---- Pick icon panel (1600-1699) ---- */
+#define IDC_grpIconFile 1600
+#define IDC_lblFileToOpen 1601
+#define IDC_edtFileToOpen 1602
+#define IDC_btnIconFile 1603
+#define IDC_lblFileName 1604
+#define IDC_edtFileName 1605
+#define IDC_grpIconIndex 1606
+#define IDC_imgIcon 1607
+#define IDC_lblIconIndex 1608
+#define IDC_seIconIndex 1609
+#define IDC_seIconIndex_UD 1610
+#define IDC_lblIconIndexVar 1611
+#define IDC_edtIconIndex 1612
 
 /* ---- File operation panel (1700-1799) ---- */
 #define IDC_aviFileOp 1700

@@ -498,6 +498,195 @@ def draw_clipboard(c):
 
 
 # ---------------------------------------------------------------------------------------------------------------
+# The browse-for-folder panel's root tree, 16 x 16 (imlFolders, in the order of its nine image indices)
+# ---------------------------------------------------------------------------------------------------------------
+
+
+def monitor(c, x0, y0, x1, y1, screen=TEAL):
+    """A small monitor: grey case, coloured screen, and a foot under its middle."""
+    c.fill(rect(x0, y0, x1, y1), SILVER, BLACK)
+    c.fill(rect(x0 + 2, y0 + 2, x1 - 2, y1 - 2), screen, DARK)
+    mid = (x0 + x1) // 2
+    c.fill(rect(mid - 1, y1 + 1, mid + 1, y1 + 1), DARK)
+    c.fill(rect(mid - 3, y1 + 2, mid + 3, y1 + 2), GREY)
+
+
+def draw_tree_desktop(c):
+    # a monitor showing a little desktop with two icons on it
+    monitor(c, 1, 1, 14, 11)
+    c.fill(rect(4, 4, 5, 5), YELLOW)
+    c.fill(rect(4, 7, 5, 8), WHITE)
+    c.fill(rect(3, 13, 12, 14), SILVER, DARK)
+
+
+def draw_tree_documents(c):
+    closed_folder(c, 0, 4, 15, 14)
+    sheet(c, 4, 1, 12, 9, fold=2, lines=((4, 6, 10), (6, 6, 9)))
+    c.fill(polygon([(0, 8), (16, 8), (16, 15), (0, 15)]), FOLDER, FOLDER_EDGE)
+    c.fill(line(1, 9, 14, 9), (255, 240, 176))
+
+
+def draw_tree_computer(c):
+    c.fill(rect(0, 11, 15, 14), SILVER, BLACK)
+    c.fill(line(2, 13, 6, 13), DARK)
+    c.fill(rect(12, 12, 13, 12), LIME)
+    monitor(c, 2, 0, 13, 8)
+    c.fill(rect(4, 2, 11, 6), TEAL)
+    c.fill(line(5, 3, 7, 3), CYAN)
+
+
+def draw_tree_network(c):
+    monitor(c, 0, 0, 8, 6, screen=MIDBLUE)
+    monitor(c, 7, 7, 15, 13, screen=MIDBLUE)
+    c.fill(line(4, 9, 4, 12) | line(4, 12, 6, 12), BLACK)
+    c.fill(rect(0, 15, 15, 15), GREY)
+    c.fill(line(2, 9, 2, 15), GREY)
+
+
+def draw_tree_recycle(c):
+    c.fill(rect(2, 2, 13, 3), SILVER, DARK)
+    c.fill(rect(6, 0, 9, 1), GREY)
+    c.fill(polygon([(3, 4), (13, 4), (12, 16), (4, 16)]), LIGHT, DARK)
+    for x in (6, 8, 10):
+        c.fill(line(x, 6, x, 13), GREY)
+    c.fill(arc(8, 10, 2.6, 1.3, 30.0, 330.0), LIME)
+
+
+def draw_tree_controls(c):
+    closed_folder(c, 0, 1, 15, 13)
+    # a control panel's sliders over the folder
+    c.fill(rect(3, 5, 12, 12), SILVER, DARK)
+    for x, knob in ((5, 7), (8, 10), (11, 8)):
+        c.fill(line(x, 6, x, 11), BLACK)
+        c.fill(rect(x - 1, knob, x, knob), RED)
+
+
+def draw_tree_programs(c):
+    closed_folder(c, 0, 2, 15, 14)
+    window(c, 4, 6, 13, 13, title=2)
+    c.fill(rect(6, 9, 7, 10), MIDBLUE)
+    c.fill(rect(9, 9, 10, 10), RED)
+
+
+def draw_tree_printers(c):
+    sheet(c, 4, 0, 11, 5, fold=2, lines=((3, 5, 9),))
+    c.fill(polygon([(2, 5), (14, 5), (16, 8), (16, 12), (0, 12), (0, 8)]), SILVER, BLACK)
+    c.fill(line(1, 8, 14, 8), WHITE)
+    c.fill(rect(12, 9, 13, 10), LIME)
+    c.fill(rect(3, 12, 12, 15), WHITE, BLACK)
+    c.fill(line(5, 13, 10, 13), GREY)
+
+
+def draw_tree_startmenu(c):
+    # an open menu: a navy strip beside white items, one highlighted, with a small arrow
+    c.fill(rect(0, 0, 15, 15), WHITE, DARK)
+    c.fill(rect(1, 1, 3, 14), NAVY)
+    c.fill(rect(4, 6, 14, 8), MIDBLUE)
+    for y in (3, 11, 13):
+        c.fill(line(6, y, 12, y), GREY)
+    c.fill(line(6, 7, 11, 7), WHITE)
+    c.fill(polygon([(12, 5.5), (14, 7.5), (12, 9.5)]), WHITE)
+
+
+# ---------------------------------------------------------------------------------------------------------------
+# The Print panel's collation pictures: stacks of numbered pages, collated (91 x 36) and uncollated (98 x 30)
+# ---------------------------------------------------------------------------------------------------------------
+
+PAGE_DIGITS = {
+    1: ['.#.', '##.', '.#.', '.#.', '###'],
+    2: ['##.', '..#', '.#.', '#..', '###'],
+    3: ['##.', '..#', '.#.', '..#', '##.'],
+}
+
+
+def numbered_sheet(c, x0, y0, width, height, number):
+    """A page of the collation pictures: its number at the top left, where the page above leaves it visible, and a
+    few text lines below."""
+    sheet(c, x0, y0, x0 + width - 1, y0 + height - 1, fold=4,
+          lines=[(y0 + 9 + 2 * i, x0 + 2, x0 + width - (6 if i == 2 else 3)) for i in range(4)])
+    c.pattern(x0 + 2, y0 + 2, PAGE_DIGITS[number], {'#': NAVY})
+    c.fill(line(x0 + 6, y0 + 4, x0 + width - 6, y0 + 4), GREY)
+
+
+def page_stack(c, x0, y0, numbers, width, height, step=7):
+    """Pages fanned from the top left to the bottom right; the last number lies on top."""
+    for i, number in enumerate(numbers):
+        numbered_sheet(c, x0 + i * step, y0 + i * step, width, height, number)
+
+
+def draw_collate(c):
+    # two complete copies, each its pages 1, 2, 3 in order
+    for x0 in (8, 52):
+        page_stack(c, x0, 1, (1, 2, 3), 17, 20)
+
+
+def draw_nocollate(c):
+    # every page twice in a row: 1 1, 2 2, 3 3
+    for x0, number in ((6, 1), (39, 2), (72, 3)):
+        page_stack(c, x0, 1, (number, number), 16, 21)
+
+
+# ---------------------------------------------------------------------------------------------------------------
+# The About window's acknowledgement picture, 120 x 144, on the white of its page: C++ source goes through the
+# MinGW-w64 compiler (a gear) and comes out as a program with a quill.
+# ---------------------------------------------------------------------------------------------------------------
+
+
+def gear(c, cx, cy, r_body, r_teeth, r_hole, teeth):
+    body = disc(cx, cy, r_body)
+    for k in range(teeth):
+        a = 2 * math.pi * k / teeth
+        d = (math.cos(a), math.sin(a))
+        body |= band((cx + d[0] * (r_body - 2), cy + d[1] * (r_body - 2)),
+                     (cx + d[0] * r_teeth, cy + d[1] * r_teeth), 3.2)
+    c.fill(body, SILVER, DARK)
+    c.fill(arc(cx, cy, r_body - 3, r_body - 5, 100.0, 200.0), WHITE)
+    c.fill(disc(cx, cy, r_hole), WHITE, DARK)
+
+
+def draw_acknowledgement(c):
+    c.fill(rect(0, 0, c.width - 1, c.height - 1), WHITE)
+    # the source: a sheet with C++ on it and a few lines of code
+    sheet(c, 4, 2, 55, 62, fold=9, lines=((44, 10, 40), (48, 10, 46), (52, 14, 44), (56, 14, 36)))
+    big_c = [
+        "..######..",
+        ".########.",
+        "###....###",
+        "##......##",
+        "##........",
+        "##........",
+        "##........",
+        "##........",
+        "##......##",
+        "###....###",
+        ".########.",
+        "..######..",
+    ]
+    plus = [
+        "...##...",
+        "...##...",
+        "...##...",
+        "########",
+        "########",
+        "...##...",
+        "...##...",
+        "...##...",
+    ]
+    c.pattern(9, 18, big_c, {'#': NAVY})
+    c.pattern(21, 20, plus, {'#': NAVY})
+    c.pattern(31, 20, plus, {'#': NAVY})
+    # into the compiler
+    c.fill(arrow((56, 30), (71, 44), 2.2, 5.5, 7.0), LIME, DKGREEN)
+    gear(c, 90, 58, 17, 23, 6, 10)
+    # out comes the program: a window with the quill
+    c.fill(arrow((84, 84), (68, 100), 2.2, 5.5, 7.0), LIME, DKGREEN)
+    window(c, 6, 98, 70, 141, title=6)
+    c.fill(rect(63, 100, 67, 103), SILVER, BLACK)
+    quill(c, (24.5, 136.5), (60.5, 104.5), 6.5, (0.55, 0.67, 0.79, 0.9))
+    c.fill(line(12, 136, 18, 136), BLACK)
+
+
+# ---------------------------------------------------------------------------------------------------------------
 # Program icon: a quill over a sheet
 # ---------------------------------------------------------------------------------------------------------------
 
@@ -564,6 +753,16 @@ PICTURES = {
     'folder.bmp': (draw_folder, 16, 16),
     'file.bmp': (draw_file, 16, 16),
     'clipboard.bmp': (draw_clipboard, 16, 16),
+    # the browse-for-folder panel's root tree (imlFolders, image indices 0 to 8)
+    'tree_desktop.bmp': (draw_tree_desktop, 16, 16),
+    'tree_documents.bmp': (draw_tree_documents, 16, 16),
+    'tree_computer.bmp': (draw_tree_computer, 16, 16),
+    'tree_network.bmp': (draw_tree_network, 16, 16),
+    'tree_recycle.bmp': (draw_tree_recycle, 16, 16),
+    'tree_controls.bmp': (draw_tree_controls, 16, 16),
+    'tree_programs.bmp': (draw_tree_programs, 16, 16),
+    'tree_printers.bmp': (draw_tree_printers, 16, 16),
+    'tree_startmenu.bmp': (draw_tree_startmenu, 16, 16),
 }
 
 # The program icon's images, largest first.
