@@ -44,6 +44,9 @@
 #define IDB_FILE 241
 #define IDB_CLIPBOARD 242
 /* further pictures of the kind panels, the editor and the About window: 250 to 399 */
+/* pictures of the Print panel: 300 to 329 */
+#define IDB_COLLATE 300
+#define IDB_NOCOLLATE 301
 /* pictures of the browse-for-folder panel's root tree (imlFolders): 330 to 359 */
 #define IDB_TREE_DESKTOP 330
 #define IDB_TREE_DOCUMENTS 331
@@ -225,10 +228,78 @@
 /* ---- Save file panel (1900-1999) ---- */
 
 /* ---- Choose color panel (2000-2099) ---- */
+#define IDC_grpColorOptions 2000
+#define IDC_FULLOPEN 2001
+#define IDC_PREVENTFULLOPEN 2002
+#define IDC_RGBINIT 2003
+#define IDC_SHOWHELP 2004
+#define IDC_grpIniColor 2005
+#define IDC_lblRed 2006
+#define IDC_spRed 2007
+#define IDC_spRed_UD 2008
+#define IDC_lblGreen 2009
+#define IDC_spGreen 2010
+#define IDC_spGreen_UD 2011
+#define IDC_lblBlue 2012
+#define IDC_spBlue 2013
+#define IDC_spBlue_UD 2014
+#define IDC_pnlIniColor 2015
+#define IDC_lblColorVar 2016
+#define IDC_edtColorVar 2017
+#define IDC_chkInitWithColor 2018
 
 /* ---- Print panel (2100-2199) ---- */
+#define IDC_grpPrintRange 2100
+#define IDC_ALLPAGES 2101
+#define IDC_PAGENUMS 2102
+#define IDC_SELECTION 2103
+#define IDC_lblFrom 2104
+#define IDC_edtFromPage 2105
+#define IDC_lblTo 2106
+#define IDC_edtToPage 2107
+#define IDC_grpCopies 2108
+#define IDC_chkCollate 2109
+#define IDC_lblCopies 2110
+#define IDC_spCopies 2111
+#define IDC_spCopies_UD 2112
+#define IDC_imgCollate 2113
+#define IDC_imgNoCollate 2114
+#define IDC_grpPrintAppearance 2115
+#define IDC_DISABLEPRINTTOFILE 2116
+#define IDC_NOPAGENUMS 2117
+#define IDC_NOSELECTION 2118
+#define IDC_PRINTSETUP 2119
+#define IDC_NOWARNING 2120
+#define IDC_SHOWHELP_P 2121
+#define IDC_chkPrintToFile 2122
+#define IDC_PRINTRANGE_FIRST IDC_ALLPAGES
+#define IDC_PRINTRANGE_LAST IDC_SELECTION
 
 /* ---- Choose font panel (2200-2299) ---- */
+#define IDC_grpDisplayFonts 2200
+#define IDC_SCREENFONTS 2201
+#define IDC_PRINTERFONTS 2202
+#define IDC_TTONLY 2203
+#define IDC_FIXEDPITCHONLY 2204
+#define IDC_SCALABLEONLY 2205
+#define IDC_grpFontAppearance 2206
+#define IDC_EFFECTS 2207
+#define IDC_NOSCRIPTSEL 2208
+#define IDC_NOFACESEL 2209
+#define IDC_NOSTYLESEL 2210
+#define IDC_NOSIZESEL 2211
+#define IDC_LIMITSIZE 2212
+#define IDC_lMin 2213
+#define IDC_spMinSize 2214
+#define IDC_spMinSize_UD 2215
+#define IDC_lMax 2216
+#define IDC_spMaxSize 2217
+#define IDC_spMaxSize_UD 2218
+#define IDC_INITTOLOGFONTSTRUCT 2219
+#define IDC_chkInitWith 2220
+#define IDC_FontSample 2221
+#define IDC_lblFontVar 2222
+#define IDC_edtFontVar 2223
 
 /* ---- Code editor window (3000-3099) ---- */
 #define IDC_pnlUses 3000

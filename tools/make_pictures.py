@@ -763,6 +763,9 @@ PICTURES = {
     'tree_programs.bmp': (draw_tree_programs, 16, 16),
     'tree_printers.bmp': (draw_tree_printers, 16, 16),
     'tree_startmenu.bmp': (draw_tree_startmenu, 16, 16),
+    # the Print panel's collation pictures
+    'collate.bmp': (draw_collate, 91, 36),
+    'nocollate.bmp': (draw_nocollate, 98, 30),
 }
 
 # The program icon's images, largest first.
