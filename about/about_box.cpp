@@ -1,9 +1,580 @@
 #include "about/about_box.h"
 
+#include <cctype>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "about/about_core.h"
+#include "about/vkcontrols.h"
+#include "app/form.h"
+#include "app/help.h"
+#include "app/help_core.h"
+#include "app/win_util.h"
+#include "resource.h"
+
 namespace qm {
 
+namespace {
+
+static_assert(sizeof(OSVERSIONINFOA) == 148, "the version record of the platform");
+
+const char kClassName[] = "TAboutBox";
+const char kApplicationTitle[] = "Quillmark";
+constexpr int kDesignWidth = 440;
+constexpr int kDesignHeight = 295;
+constexpr vk::TColor kBackground = 0xE9E9E9;  // 15329769, a light grey
+constexpr int kTitleHeight = 35;
+constexpr int kMenuHeight = 21;
+constexpr int kBottomHeight = 42;
+constexpr vk::TColor clWindowText = kSystemColor | COLOR_WINDOWTEXT;
+
+// The maker's contact points.
+const char kSiteURL[] = "https://orvenna.example/quillmark";
+const char kMailAddress[] = "quillmark@orvenna.example";
+const char kMailURL[] = "mailto:quillmark@orvenna.example";
+const char kNotice[] = "Copyright \xA9 Orvenna. All rights reserved.";
+const char kAddress[] = "Orvenna, 7 Inkwell Row, Marrow Bay";
+
+enum class Page { General, SystemInfo, Update, Acknowledgements };
+
+struct PageInfo {
+  Page page;
+  int panelId;
+  UINT titleId;
+};
+const PageInfo kPages[] = {
+    {Page::General, IDC_pnlGeneral, IDS_GENERALINFO},
+    {Page::SystemInfo, IDC_pnlSysInfo, IDS_SYSTEMINFO},
+    {Page::Update, IDC_pnlUpdate, IDS_UPDATEPAGE},
+    {Page::Acknowledgements, IDC_pnlAcknowledgements, IDS_ACKNOWLEDGEMENTS},
+};
+
+// The page labels of the menu strip, left to right.
+struct MenuItem {
+  int id;
+  const char* caption;
+  Page page;
+};
+const MenuItem kMenu[] = {
+    {IDC_lblGeneral, "&General", Page::General},
+    {IDC_lblUpdate, "&Update", Page::Update},
+    {IDC_lblSystemInfo, "&System Info", Page::SystemInfo},
+    {IDC_lblAcknowledgements, "&Acknowledgements", Page::Acknowledgements},
+};
+
+VkFont MakeFont(const char* name, int height, bool bold, vk::TColor color) {
+  VkFont f;
+  f.name = name;
+  f.height = height;
+  f.bold = bold;
+  f.color = color;
+  return f;
+}
+
+std::string ReadRegistryString(HKEY key, const char* name) {
+  DWORD type = 0;
+  DWORD size = 0;
+  if (RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return {};
+  if ((type != REG_SZ && type != REG_EXPAND_SZ) || size == 0) return {};
+  std::vector<char> buffer(size + 1, '\0');
+  if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) != ERROR_SUCCESS)
+    return {};
+  return std::string(buffer.data(), strnlen(buffer.data(), size));
+}
+
+std::string ReadMachineString(const char* path, const char* name) {
+  ScopedRegKey key;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, key.put()) != ERROR_SUCCESS) return {};
+  return ReadRegistryString(key.get(), name);
+}
+
+std::string DecimalSeparator() {
+  char separator[8] = {};
+  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) > 1) return separator;
+  return ".";
+}
+
+// The processor's clock: its time-stamp counter over half a second, at real-time priority so that nothing else
+// runs in between.
+double MeasureClockSpeed() {
+  HANDLE process = GetCurrentProcess();
+  HANDLE thread = GetCurrentThread();
+  const DWORD priorityClass = GetPriorityClass(process);
+  const int threadPriority = GetThreadPriority(thread);
+  SetPriorityClass(process, REALTIME_PRIORITY_CLASS);
+  SetThreadPriority(thread, THREAD_PRIORITY_TIME_CRITICAL);
+  Sleep(10);
+  const std::uint64_t start = __builtin_ia32_rdtsc();
+  Sleep(500);
+  const std::uint64_t end = __builtin_ia32_rdtsc();
+  SetThreadPriority(thread, threadPriority);
+  SetPriorityClass(process, priorityClass);
+  return ClockSpeedMHz(end - start);
+}
+
+class TAboutBox : public KeyPreview {
+ public:
+  explicit TAboutBox(HWND owner);
+  ~TAboutBox() override;
+  TAboutBox(const TAboutBox&) = delete;
+  TAboutBox& operator=(const TAboutBox&) = delete;
+
+  bool created() const { return hwnd_ != nullptr; }
+  void ShowModal();
+
+  void FormKeyDown(WPARAM key) override;
+  void lblOKClick() { Close(); }
+  void lblGeneralClick() { SelectPage(Page::General); }
+  void lblUpdateClick() { SelectPage(Page::Update); }
+  void lblSystemInfoClick() { SelectPage(Page::SystemInfo); }
+  void lblAcknowledgementsClick() { SelectPage(Page::Acknowledgements); }
+  void vkLabel2Click() {
+    RunCommand(hwnd_, [&] { OpenHelp(hwnd_, kHelpContents); });
+  }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+  void CreateControls();
+  void CreateGeneralPage(HWND page, int width);
+  void CreateUpdatePage(HWND page);
+  void CreateSysInfoPage(HWND page, int width);
+  void CreateAcknowledgementsPage(HWND page, int width);
+  void SelectPage(Page page);
+  void RemoveCaption();
+  void ShowProductImage();
+  void ReadVersion();
+  void ReadSystemInfo();
+  bool PressMnemonic(char key);
+  void Close();
+
+  HFONT Font(const char* face, int height, bool bold, bool italic = false);
+  // The font at the design height, or smaller where a substitute for a missing face would not fit the text in.
+  HFONT FittingFont(const char* face, int height, bool bold, const char* text, int width);
+  HWND Label(HWND parent, int id, const char* text, int x, int y, int w, int h, HFONT font, DWORD extra = 0);
+  TvkURL* Link(HWND parent, int id, const char* caption, const char* url, int x, int y, int height);
+  HWND Item(int id) const { return FindControl(hwnd_, id); }
+
+  HWND owner_;
+  HWND hwnd_ = nullptr;
+  TvkPanel* title_ = nullptr;
+  Page page_ = Page::General;
+  std::vector<ScopedGdiObj> fonts_;  // the fonts of the plain labels, released with the window
+  ScopedIcon icon_;
+};
+
+TAboutBox::TAboutBox(HWND owner) : owner_(owner) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  static bool registered = false;
+  if (!registered) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_QUILLMARK));
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = CreateSolidBrush(ToRgb(kBackground));  // the class keeps it for the whole run
+    wc.lpszClassName = kClassName;
+    registered = RegisterClassA(&wc) != 0;
+  }
+  RegisterDecorativeControls(instance);
+
+  // The form as designed: a dialog of 440 by 295 with a caption, which creation then takes away.
+  hwnd_ = CreateWindowExA(WS_EX_DLGMODALFRAME, kClassName, "About Quillmark for Delphi",
+                          WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, kDesignWidth, kDesignHeight,
+                          owner, nullptr, instance, this);
+  if (!hwnd_) throw AppError("Cannot create the About window");
+  CreateControls();
+  SelectPage(Page::General);
+  RemoveCaption();
+  SelectPage(Page::General);
+  ShowProductImage();
+  ReadVersion();
+  ReadSystemInfo();
+  SetKeyPreview(hwnd_, this);
+}
+
+TAboutBox::~TAboutBox() {
+  if (hwnd_) {
+    SetKeyPreview(hwnd_, nullptr);
+    DestroyWindow(hwnd_);
+  }
+}
+
+HFONT TAboutBox::Font(const char* face, int height, bool bold, bool italic) {
+  VkFont spec = MakeFont(face, height, bold, vk::clBlack);
+  spec.italic = italic;
+  const LOGFONTA lf = spec.Logical();
+  fonts_.emplace_back(CreateFontIndirectA(&lf));
+  return static_cast<HFONT>(fonts_.back().get());
+}
+
+HFONT TAboutBox::FittingFont(const char* face, int height, bool bold, const char* text, int width) {
+  ScopedGetDC dc(nullptr);
+  for (int h = height;; ++h) {
+    HFONT font = Font(face, h, bold);
+    SIZE extent{};
+    {
+      ScopedSelectObject select(dc.get(), font);
+      GetTextExtentPoint32A(dc.get(), text, static_cast<int>(std::strlen(text)), &extent);
+    }
+    if (extent.cx <= width || h >= -8) return font;
+    fonts_.pop_back();  // too wide: a pixel smaller
+  }
+}
+
+HWND TAboutBox::Label(HWND parent, int id, const char* text, int x, int y, int w, int h, HFONT font, DWORD extra) {
+  HWND label = CreateWindowExA(0, "STATIC", text, WS_CHILD | WS_VISIBLE | SS_NOPREFIX | extra, x, y, w, h, parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+                               nullptr);
+  SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return label;
+}
+
+TvkURL* TAboutBox::Link(HWND parent, int id, const char* caption, const char* url, int x, int y, int height) {
+  TvkURL* link = TvkURL::Create(parent, id, x, y);
+  if (!link) return nullptr;
+  link->URL = url;
+  // Hyperlinks are blue and turn red while the mouse is over them.
+  VkFont font = MakeFont("MS Sans Serif", height, false, vk::clBlue);
+  font.underline = true;
+  link->SetFont(font);
+  font.color = vk::clRed;
+  link->SetHotFont(font);
+  link->SetCaption(caption);
+  return link;
+}
+
+void TAboutBox::CreateControls() {
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  const int width = client.right;
+  const int height = client.bottom;
+
+  title_ = TvkPanel::Create(hwnd_, IDC_pnlTitle, 0, 0, width, kTitleHeight);
+  title_->SetBevelOuter(vk::bvNone);
+  title_->SetAlignment(vk::taLeftJustify);
+  VkFont titleFont = MakeFont("Arial", -21, false, vk::clWhite);
+  titleFont.italic = true;
+  title_->SetFont(titleFont);
+  title_->SetBackGroundEffect(vk::bdUp);
+  title_->SetColorStart(vk::clBlue);
+  title_->SetColorEnd(vk::clAqua);
+  title_->SetColorShadow(vk::clNavy);
+
+  TvkPanel* menu = TvkPanel::Create(hwnd_, IDC_pnlMenu, 0, kTitleHeight, width, kMenuHeight);
+  menu->SetColor(vk::clBlack);
+  menu->SetColorStart(vk::clBlack);
+  menu->SetBackGroundEffect(vk::bdFlat);
+  menu->SetBevelInner(vk::bvLowered);
+  const VkFont menuFont = MakeFont("Arial", -12, true, kBackground);
+  VkFont menuHot = menuFont;
+  menuHot.color = vk::clWhite;
+  int x = 10;
+  for (const MenuItem& item : kMenu) {
+    TvkLabel* label = TvkLabel::Create(menu->hwnd(), item.id, item.caption, x, 3);
+    if (!label) continue;
+    label->SetFont(menuFont);
+    label->SetHotFont(menuHot);
+    const Page page = item.page;
+    label->OnClick = [this, page](TvkLabel&) {
+      switch (page) {
+        case Page::General: lblGeneralClick(); break;
+        case Page::Update: lblUpdateClick(); break;
+        case Page::SystemInfo: lblSystemInfoClick(); break;
+        case Page::Acknowledgements: lblAcknowledgementsClick(); break;
+      }
+    };
+    RECT r;
+    GetClientRect(label->hwnd(), &r);
+    SetWindowPos(label->hwnd(), nullptr, x, (kMenuHeight - r.bottom) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    x += r.right + 18;
+  }
+
+  const int pagesTop = kTitleHeight + kMenuHeight;
+  const int pageHeight = height - pagesTop - kBottomHeight;
+  for (const PageInfo& info : kPages) {
+    TvkPanel* page = TvkPanel::Create(hwnd_, info.panelId, 0, pagesTop, width, pageHeight);
+    page->SetColor(vk::clWhite);
+    page->SetColorStart(vk::clWhite);
+    page->SetBackGroundEffect(vk::bdFlat);
+    page->SetBevelOuter(vk::bvLowered);
+    page->SetBevelInner(vk::bvRaised);
+    switch (info.page) {
+      case Page::General: CreateGeneralPage(page->hwnd(), width); break;
+      case Page::Update: CreateUpdatePage(page->hwnd()); break;
+      case Page::SystemInfo: CreateSysInfoPage(page->hwnd(), width); break;
+      case Page::Acknowledgements: CreateAcknowledgementsPage(page->hwnd(), width); break;
+    }
+  }
+
+  TvkPanel* bottom = TvkPanel::Create(hwnd_, IDC_pnlBottom, 0, height - kBottomHeight, width, kBottomHeight);
+  bottom->SetColor(clWindow);
+  bottom->SetColorStart(clWindow);
+  bottom->SetBackGroundEffect(vk::bdFlat);
+  bottom->SetBevelOuter(vk::bvNone);
+  const VkFont bottomFont = MakeFont("Arial", -16, true, clWindowText);
+  VkFont bottomHot = bottomFont;
+  bottomHot.color = vk::clBlue;
+  if (TvkLabel* help = TvkLabel::Create(bottom->hwnd(), IDC_vkLabel2, "Help", 16, 11)) {
+    help->SetFont(bottomFont);
+    help->SetHotFont(bottomHot);
+    help->OnClick = [this](TvkLabel&) { vkLabel2Click(); };
+  }
+  if (TvkLabel* ok = TvkLabel::Create(bottom->hwnd(), IDC_lblOK, "OK", 0, 11)) {
+    ok->SetFont(bottomFont);
+    ok->SetHotFont(bottomHot);
+    RECT r;
+    GetClientRect(ok->hwnd(), &r);
+    SetWindowPos(ok->hwnd(), nullptr, width - 16 - r.right, 11, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ok->OnClick = [this](TvkLabel&) { lblOKClick(); };
+  }
+}
+
+void TAboutBox::CreateGeneralPage(HWND page, int width) {
+  Label(page, IDC_ProductImage, "", 16, 14, 48, 48, FormFont(), SS_ICON | SS_CENTERIMAGE);
+  Label(page, IDC_ProductName, "Quillmark for Delphi", 76, 12, width - 88, 32, Font("Impact", -24, false));
+  Label(page, IDC_Version, "Version", 76, 46, width - 88, 18, BoldFont(-13));
+  Label(page, IDC_lblContact, "Contact points:", 16, 78, 200, 14, BoldFont(-11));
+  Label(page, IDC_lblInternet, "Internet:", 28, 96, 54, 14, FormFont());
+  Link(page, IDC_vkURL1, kSiteURL, kSiteURL, 84, 96, -11);
+  Label(page, IDC_lblEMail, "E-mail:", 28, 112, 54, 14, FormFont());
+  Link(page, IDC_vkURL2, kMailAddress, kMailURL, 84, 112, -11);
+  Label(page, IDC_lblNotice, kNotice, 16, 134, width - 32, 14, FormFont());
+  Label(page, IDC_lblAddress, kAddress, 16, 150, width - 32, 14, FormFont());
+}
+
+void TAboutBox::CreateUpdatePage(HWND page) {
+  Label(page, IDC_lblVisit, "Visit our site", 24, 34, 300, 18, BoldFont(-13));
+  Link(page, IDC_vkURL4, kSiteURL, kSiteURL, 24, 58, -13);
+  Label(page, IDC_lblUpdates, " for the most current updates of Quillmark for Delphi.", 24, 82, 380, 18,
+        Font("MS Sans Serif", -13, false));
+}
+
+void TAboutBox::CreateSysInfoPage(HWND page, int width) {
+  struct Row {
+    int captionId;
+    const char* caption;
+    int valueId;
+    const char* design;
+  };
+  const Row rows[] = {
+      {IDC_lblOSCaption, "Operating System:", IDC_OS, "OS"},
+      {IDC_lblProcessorCaption, "Processor:", IDC_Processor, "Processor"},
+      {IDC_lblMemoryCaption, "Physical Memory:", IDC_Memory, "Memory"},
+      {IDC_lblVirtMemCaption, "Virtual Memory:", IDC_VirtMem, "VirtMem"},
+      {IDC_lblDisplayCaption, "Display Mode:", IDC_Display, "Display"},
+  };
+  constexpr int kCaptionWidth = 114;
+  constexpr int kValueLeft = 16 + kCaptionWidth + 6;
+  int y = 16;
+  for (const Row& row : rows) {
+    Label(page, row.captionId, row.caption, 16, y, kCaptionWidth, 14,
+          FittingFont("MS Sans Serif", -11, true, row.caption, kCaptionWidth), SS_LEFTNOWORDWRAP);
+    // A long value (a processor's name, a 64-bit address space) takes a second line.
+    Label(page, row.valueId, row.design, kValueLeft, y, width - kValueLeft - 10, 26, FormFont());
+    y += 26;
+  }
+}
+
+void TAboutBox::CreateAcknowledgementsPage(HWND page, int width) {
+  HWND picture = Label(page, IDC_imgDelphi, "", 14, 10, 120, 144, FormFont(), SS_BITMAP);
+  SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(Picture(IDB_ACKNOWLEDGEMENT)));
+  const int left = 140;
+  const int w = width - 16 - left;
+  struct Line {
+    int id;
+    const char* text;
+    int y;
+    int height;
+    int fontHeight;
+  };
+  const Line lines[] = {
+      {IDC_lblBuiltWith, "Built with", 10, 36, -29},
+      {IDC_lblToolName, "C++ and MinGW-w64", 46, 36, -29},
+      {IDC_lblForDelphi, "for Delphi Developers", 86, 30, -24},
+  };
+  for (const Line& line : lines)
+    Label(page, line.id, line.text, left, line.y, w, line.height,
+          FittingFont("Impact", line.fontHeight, false, line.text, w), SS_RIGHT);
+  const char* notice = "MinGW-w64 is free software of the MinGW-w64 project.";
+  Label(page, IDC_lblTrademark, notice, left, 140, w, 14, FittingFont("MS Sans Serif", -11, false, notice, w),
+        SS_RIGHT);
+}
+
+void TAboutBox::SelectPage(Page page) {
+  for (const PageInfo& info : kPages) {
+    HWND panel = Item(info.panelId);
+    if (info.page == page) {
+      title_->SetCaption(AboutTitle(kApplicationTitle, LoadStr(info.titleId)));
+      SetWindowPos(panel, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    } else {
+      ShowWindow(panel, SW_HIDE);
+    }
+  }
+  page_ = page;
+}
+
+void TAboutBox::RemoveCaption() {
+  // Without its caption bits the window keeps its size, so its client area grows by the caption: the height shrinks
+  // by as much again, and the client area stays as designed.
+  SetWindowLongA(hwnd_, GWL_STYLE, GetWindowLongA(hwnd_, GWL_STYLE) & ~WS_CAPTION);
+  RECT r;
+  GetWindowRect(hwnd_, &r);
+  SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top - GetSystemMetrics(SM_CYCAPTION),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TAboutBox::ShowProductImage() {
+  icon_.reset(static_cast<HICON>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_QUILLMARK), IMAGE_ICON, 32, 32, 0)));
+  SendMessageA(Item(IDC_ProductImage), STM_SETICON, reinterpret_cast<WPARAM>(icon_.get()), 0);
+}
+
+void TAboutBox::ReadVersion() {
+  char path[MAX_PATH + 1] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+  if (size == 0) return;  // both labels keep their design texts
+  std::vector<char> record(size, '\0');
+  if (!GetFileVersionInfoA(path, 0, size, record.data())) return;
+
+  void* value = nullptr;
+  UINT length = 0;
+  std::uint32_t translation = 0;
+  const bool hasTranslation =
+      VerQueryValueA(record.data(), "\\VarFileInfo\\Translation", &value, &length) && value && length >= 4;
+  if (hasTranslation) std::memcpy(&translation, value, sizeof translation);
+  const std::string prefix = VersionStringPrefix(hasTranslation, translation);
+  auto query = [&](const char* name) -> std::string {
+    void* text = nullptr;
+    UINT chars = 0;
+    if (!VerQueryValueA(record.data(), (prefix + name).c_str(), &text, &chars) || !text) return {};
+    return std::string(static_cast<const char*>(text), strnlen(static_cast<const char*>(text), chars));
+  };
+  const std::string fileVersion = query("FileVersion");
+  const std::string productName = query("ProductName");
+  const std::string productVersion = query("ProductVersion");
+  SetText(Item(IDC_ProductName), productName);
+  SetText(Item(IDC_Version), VersionLine(productVersion, fileVersion));
+}
+
+void TAboutBox::ReadSystemInfo() {
+  OSVERSIONINFOA version{};
+  version.dwOSVersionInfoSize = sizeof version;
+  GetVersionExA(&version);
+  std::string name, build;
+  if (version.dwPlatformId == VER_PLATFORM_WIN32_NT) {
+    name = ReadMachineString("SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "ProductName");
+    build = ReadMachineString("SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "CurrentBuildNumber");
+  } else {
+    name = ReadMachineString("SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "Version");
+    build = ReadMachineString("SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "VersionNumber");
+  }
+  SetText(Item(IDC_OS), FormatText(LoadStr(IDS_OSFORMAT), {name, build}));
+
+  {
+    ScopedRegKey cpu;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\Description\\System\\CentralProcessor\\0", 0, KEY_READ,
+                      cpu.put()) == ERROR_SUCCESS) {
+      const std::string identifier = ReadRegistryString(cpu.get(), "Identifier");
+      SetText(Item(IDC_Processor), ProcessorText(identifier, MeasureClockSpeed(), DecimalSeparator()));
+    }
+  }
+
+  // The extended record: the old one cannot count past 4 gigabytes.
+  MEMORYSTATUSEX memory{};
+  memory.dwLength = sizeof memory;
+  if (GlobalMemoryStatusEx(&memory)) {
+    const std::string format = LoadStr(IDS_MEMORYFORMAT);
+    SetText(Item(IDC_Memory), MemoryText(format, KBytes(memory.ullTotalPhys), KBytes(memory.ullAvailPhys)));
+    SetText(Item(IDC_VirtMem), MemoryText(format, KBytes(memory.ullTotalVirtual), KBytes(memory.ullAvailVirtual)));
+  }
+
+  int bits = 0, width = 0, height = 0;
+  {
+    ScopedGetDC screen(nullptr);
+    bits = GetDeviceCaps(screen.get(), BITSPIXEL);
+    width = GetDeviceCaps(screen.get(), HORZRES);
+    height = GetDeviceCaps(screen.get(), VERTRES);
+  }
+  SetText(Item(IDC_Display), DisplayModeText(width, height, bits));
+}
+
+void TAboutBox::ShowModal() {
+  RECT r;
+  GetWindowRect(hwnd_, &r);
+  const int w = r.right - r.left;
+  const int h = r.bottom - r.top;
+  SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - w) / 2, (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 0,
+               0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RunModal(hwnd_, owner_);
+}
+
+void TAboutBox::Close() {
+  // The owner is enabled before the window goes, so that Windows gives it the activation back.
+  if (owner_) EnableWindow(owner_, TRUE);
+  ShowWindow(hwnd_, SW_HIDE);
+}
+
+void TAboutBox::FormKeyDown(WPARAM key) {
+  if (key == VK_RETURN || key == VK_ESCAPE) Close();
+}
+
+bool TAboutBox::PressMnemonic(char key) {
+  const int wanted = std::toupper(static_cast<unsigned char>(key));
+  for (const MenuItem& item : kMenu) {
+    const char* amp = std::strchr(item.caption, '&');
+    if (amp && amp[1] && std::toupper(static_cast<unsigned char>(amp[1])) == wanted) {
+      SelectPage(item.page);
+      return true;
+    }
+  }
+  return false;
+}
+
+LRESULT CALLBACK TAboutBox::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* box = static_cast<TAboutBox*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+    box->hwnd_ = hwnd;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(box));
+  }
+  auto* box = reinterpret_cast<TAboutBox*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (msg == WM_NCDESTROY) SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+  if (box && box->hwnd_ == hwnd) return box->Handle(msg, wp, lp);
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+LRESULT TAboutBox::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_PRINTCLIENT: {
+      RECT r;
+      GetClientRect(hwnd_, &r);
+      FillRect(reinterpret_cast<HDC>(wp), &r, reinterpret_cast<HBRUSH>(GetClassLongPtrA(hwnd_, GCLP_HBRBACKGROUND)));
+      return 0;
+    }
+    case WM_CHAR:
+    case WM_SYSCHAR:
+      // The underlined letters of the page labels, with or without Alt.
+      if (PressMnemonic(static_cast<char>(wp))) return 0;
+      break;
+    case WM_CLOSE:
+      Close();
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcA(hwnd_, msg, wp, lp);
+}
+
+}  // namespace
+
 void ShowAboutBox(HWND owner) {
-  MessageBoxA(owner, "Quillmark for Delphi", "About Quillmark", MB_OK | MB_ICONINFORMATION);
+  TAboutBox box(owner);
+  box.ShowModal();
 }
 
 }  // namespace qm

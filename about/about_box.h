@@ -1,11 +1,11 @@
-// The About window: product, version and machine information.
+// The About window (TAboutBox): product, version and machine information in a caption-less window of pages.
 #pragma once
 
 #include <windows.h>
 
 namespace qm {
 
-// Creates a new About window and shows it modally.
+// Creates a new About window owned by `owner`, shows it modally, and destroys it when it closes.
 void ShowAboutBox(HWND owner);
 
 }  // namespace qm

@@ -2,17 +2,299 @@
 
 #include <shellapi.h>
 
-#include <string>
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <utility>
 
+#include "app/help_core.h"
 #include "app/win_util.h"
 
 namespace qm {
 
-void OpenHelp(HWND owner, int) {
-  const std::string path = ProgramFolder() + "Quillmark.html";
-  ShellExecuteA(owner, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+std::string HelpDocumentPath() { return ProgramFolder() + "Quillmark.html"; }
+
+namespace {
+
+std::string ShellErrorText(INT_PTR code) {
+  switch (code) {
+    case 0:
+    case SE_ERR_OOM: return "there is not enough memory";
+    case SE_ERR_FNF:
+    case SE_ERR_PNF: return "Windows cannot find it";
+    case SE_ERR_ACCESSDENIED:
+    case SE_ERR_SHARE: return "access to it was denied";
+    case SE_ERR_NOASSOC:
+    case SE_ERR_ASSOCINCOMPLETE: return "no program is registered to open HTML documents";
+    default: {
+      std::string text = "Windows reported error ";
+      return text.append(std::to_string(static_cast<long long>(code)));
+    }
+  }
 }
 
-void ShowContextHelp(HWND, const HELPINFO*) {}
+bool IsPlainAscii(const std::string& s) {
+  for (unsigned char c : s)
+    if (c >= 0x80) return false;
+  return true;
+}
+
+// A file URL of the document at one of its anchors.
+std::string FileUrl(const std::string& path, const std::string& anchor) {
+  std::string url = "file:///";
+  for (unsigned char c : path) {
+    if (c == '\\') {
+      url += '/';
+    } else if (std::isalnum(c) || std::strchr("/:-._~", c)) {
+      url += static_cast<char>(c);
+    } else {
+      char hex[4];
+      std::snprintf(hex, sizeof hex, "%%%02X", c);
+      url += hex;
+    }
+  }
+  return url + "#" + anchor;
+}
+
+}  // namespace
+
+void OpenHelp(HWND owner, int context) {
+  const std::string path = HelpDocumentPath();
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+    throw AppError("The help document " + path + " cannot be found");
+
+  const std::string anchor = HelpAnchor(context);
+  INT_PTR result = 0;
+  char browser[MAX_PATH + 1] = {};
+  if (!anchor.empty() && IsPlainAscii(path) &&
+      reinterpret_cast<INT_PTR>(FindExecutableA(path.c_str(), nullptr, browser)) > 32) {
+    // The shell's own "open" of a document drops an anchor; a browser keeps the one of a URL on its command line.
+    std::string url = "\"";
+    url.append(FileUrl(path, anchor)).append("\"");
+    result = reinterpret_cast<INT_PTR>(ShellExecuteA(owner, "open", browser, url.c_str(), nullptr, SW_SHOWNORMAL));
+  } else {
+    result = reinterpret_cast<INT_PTR>(ShellExecuteA(owner, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  }
+  if (result <= 32) throw AppError("Cannot open the help document " + path + ": " + ShellErrorText(result));
+}
+
+// ---- "What's this?" ----
+
+namespace {
+
+const char kPopupClass[] = "QmWhatsThis";
+constexpr int kPopupTextWidth = 280;
+constexpr int kPaddingX = 6;
+constexpr int kPaddingY = 5;
+
+HWND g_popup = nullptr;
+HWND g_returnFocus = nullptr;
+
+std::string ClassName(HWND hwnd) {
+  char name[64] = {};
+  GetClassNameA(hwnd, name, sizeof name);
+  return name;
+}
+
+bool IsGroupBox(HWND hwnd) {
+  return lstrcmpiA(ClassName(hwnd).c_str(), "Button") == 0 &&
+         (GetWindowLongA(hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
+long long Area(const RECT& r) {
+  return static_cast<long long>(r.right - r.left) * (r.bottom - r.top);
+}
+
+// The visible child of parent under the screen point: the smallest one that is not a group box, else the smallest
+// group box. Group boxes let clicks through to their panel, so the window Windows names is often the panel.
+HWND ChildAt(HWND parent, POINT point) {
+  HWND best = nullptr;
+  bool bestIsGroup = true;
+  long long bestArea = 0;
+  for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(c)) continue;
+    RECT r;
+    GetWindowRect(c, &r);
+    if (!PtInRect(&r, point)) continue;
+    const bool group = IsGroupBox(c);
+    const long long area = Area(r);
+    if (!best || (bestIsGroup && !group) || (bestIsGroup == group && area < bestArea)) {
+      best = c;
+      bestIsGroup = group;
+      bestArea = area;
+    }
+  }
+  return best;
+}
+
+// The topic of the smallest group box, among the control's siblings, that surrounds the control.
+int EnclosingGroupContext(HWND control) {
+  HWND parent = GetParent(control);
+  if (!parent) return 0;
+  RECT own;
+  GetWindowRect(control, &own);
+  const POINT centre{(own.left + own.right) / 2, (own.top + own.bottom) / 2};
+  int context = 0;
+  long long area = 0;
+  for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    if (c == control || !IsGroupBox(c)) continue;
+    RECT r;
+    GetWindowRect(c, &r);
+    if (!PtInRect(&r, centre)) continue;
+    const int topic = HelpContextOfControl(GetDlgCtrlID(c));
+    if (topic && (!context || Area(r) < area)) {
+      context = topic;
+      area = Area(r);
+    }
+  }
+  return context;
+}
+
+// The control's own topic, else that of the group box around it, else that of its panel, up to the window's.
+int ContextOfWindow(HWND hwnd) {
+  for (HWND w = hwnd; w; w = GetParent(w)) {
+    if (!(GetWindowLongA(w, GWL_STYLE) & WS_CHILD)) return HelpContextOfWindowClass(ClassName(w));
+    if (const DWORD id = GetWindowContextHelpId(w)) return static_cast<int>(id);
+    if (const int context = HelpContextOfControl(GetDlgCtrlID(w))) return context;
+    if (const int context = EnclosingGroupContext(w)) return context;
+  }
+  return 0;
+}
+
+void ClosePopup(bool restoreFocus) {
+  HWND popup = std::exchange(g_popup, nullptr);
+  HWND back = std::exchange(g_returnFocus, nullptr);
+  if (!popup) return;
+  const bool wasActive = GetActiveWindow() == popup;
+  DestroyWindow(popup);
+  // The key or click that closed the popup hands the keyboard back to the control that had it.
+  if (restoreFocus && wasActive && back && IsWindow(back) && IsWindowVisible(back) && IsWindowEnabled(back))
+    SetFocus(back);
+}
+
+LRESULT CALLBACK PopupProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd, &ps);
+      RECT r;
+      GetClientRect(hwnd, &r);
+      FillRect(dc, &r, GetSysColorBrush(COLOR_INFOBK));
+      const std::string text = GetText(hwnd);
+      ScopedSelectObject font(dc, FormFont());
+      SetBkMode(dc, TRANSPARENT);
+      SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
+      InflateRect(&r, -kPaddingX, -kPaddingY);
+      DrawTextA(dc, text.c_str(), -1, &r, DT_WORDBREAK | DT_NOPREFIX);
+      EndPaint(hwnd, &ps);
+      return 0;
+    }
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      if (hwnd == g_popup) ClosePopup(true);
+      return 0;
+    case WM_ACTIVATE:
+      // A click elsewhere takes the activation away: the popup goes, the click goes where it was aimed.
+      if (LOWORD(wp) == WA_INACTIVE) PostMessageA(hwnd, WM_CLOSE, 0, 0);
+      break;
+    case WM_CLOSE:
+      if (hwnd == g_popup) ClosePopup(false);
+      else DestroyWindow(hwnd);
+      return 0;
+    case WM_NCDESTROY:
+      if (hwnd == g_popup) g_popup = nullptr;
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+void RegisterPopupClass(HINSTANCE instance) {
+  static bool registered = false;
+  if (registered) return;
+  WNDCLASSA wc{};
+  wc.style = CS_DROPSHADOW | CS_SAVEBITS;
+  wc.lpfnWndProc = PopupProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.lpszClassName = kPopupClass;
+  registered = RegisterClassA(&wc) != 0;
+}
+
+void ShowPopup(HWND anchor, POINT at, bool belowAnchor, const std::string& text) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  RegisterPopupClass(instance);
+
+  RECT textRect{0, 0, kPopupTextWidth, 0};
+  {
+    ScopedGetDC dc(nullptr);
+    ScopedSelectObject font(dc.get(), FormFont());
+    DrawTextA(dc.get(), text.c_str(), -1, &textRect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  }
+  RECT frame{0, 0, textRect.right + 2 * kPaddingX, textRect.bottom + 2 * kPaddingY};
+  AdjustWindowRectEx(&frame, WS_POPUP | WS_BORDER, FALSE, WS_EX_TOOLWINDOW);
+  const int w = frame.right - frame.left;
+  const int h = frame.bottom - frame.top;
+
+  RECT anchorRect;
+  GetWindowRect(anchor, &anchorRect);
+  int x = at.x;
+  int y = at.y;
+  if (belowAnchor) {
+    x = anchorRect.left + 8;
+    y = anchorRect.bottom + 2;
+  }
+  // Keep the whole popup on the monitor of the control.
+  MONITORINFO mi{};
+  mi.cbSize = sizeof mi;
+  if (GetMonitorInfoA(MonitorFromRect(&anchorRect, MONITOR_DEFAULTTONEAREST), &mi)) {
+    const RECT& work = mi.rcWork;
+    if (x + w > work.right) x = work.right - w;
+    if (x < work.left) x = work.left;
+    if (y + h > work.bottom) y = (belowAnchor ? anchorRect.top - 2 : at.y) - h;
+    if (y < work.top) y = work.top;
+  }
+
+  g_returnFocus = GetFocus();
+  g_popup = CreateWindowExA(WS_EX_TOOLWINDOW, kPopupClass, text.c_str(), WS_POPUP | WS_BORDER, x, y, w, h,
+                            GetAncestor(anchor, GA_ROOT), nullptr, instance, nullptr);
+  if (!g_popup) {
+    g_returnFocus = nullptr;
+    return;
+  }
+  ShowWindow(g_popup, SW_SHOW);
+  SetFocus(g_popup);
+}
+
+}  // namespace
+
+void ShowContextHelp(HWND owner, const HELPINFO* info) {
+  ClosePopup(false);
+  if (!info || info->iContextType != HELPINFO_WINDOW) return;  // menus have no topics
+  HWND item = static_cast<HWND>(info->hItemHandle);
+  if (!item || !IsWindow(item)) item = owner;
+  if (!item) return;
+
+  // The "?" button names the window under the cursor, which is the panel when the cursor is over a group box or a
+  // disabled control: look for the control itself there.
+  const POINT point = info->MousePos;
+  RECT itemRect;
+  GetWindowRect(item, &itemRect);
+  const bool underCursor = PtInRect(&itemRect, point) != FALSE;
+  HWND control = item;
+  if (underCursor) {
+    while (HWND child = ChildAt(control, point)) control = child;
+  }
+
+  const int context = ContextOfWindow(control);
+  std::string text = context ? LoadStr(static_cast<UINT>(context)) : std::string();
+  if (text.empty()) text = kNoHelpTopic;
+  ShowPopup(control, point, !underCursor, text);
+}
 
 }  // namespace qm

@@ -14,6 +14,14 @@
 #define IDS_NOCLIPBOARD 65332
 #define IDS_CREATEKEY 65312
 #define IDS_SETDATA 65313
+/* the About window's texts (65300 is not used) */
+#define IDS_OSFORMAT 65296
+#define IDS_MEMORYFORMAT 65297
+#define IDS_GENERALINFO 65298
+#define IDS_UPDATEPAGE 65299
+#define IDS_SYSTEMINFO 65301
+#define IDS_ACKNOWLEDGEMENTS 65302
+/* the "What's this?" texts: each one's string id is its help-context number (3000 to 7099), see help_texts.h */
 
 /* ---- Pictures (bitmaps drawn by tools/make_pictures.py) ---- */
 #define IDB_ARROW 200
@@ -321,5 +329,52 @@
 #define IDC_btnClose 3016
 
 /* ---- About window (3100-3299) ---- */
+/* its bottom strip is pnlBottom, IDC_pnlBottom, as in the editor: ids are unique within each window */
+#define IDC_pnlTitle 3100
+#define IDC_pnlMenu 3101
+#define IDC_lblGeneral 3102
+#define IDC_lblUpdate 3103
+#define IDC_lblSystemInfo 3104
+#define IDC_lblAcknowledgements 3105
+#define IDC_pnlGeneral 3110
+#define IDC_pnlUpdate 3111
+#define IDC_pnlSysInfo 3112
+#define IDC_pnlAcknowledgements 3113
+#define IDC_vkLabel2 3120
+#define IDC_lblOK 3121
+/* General page */
+#define IDC_ProductImage 3130
+#define IDC_ProductName 3131
+#define IDC_Version 3132
+#define IDC_lblContact 3133
+#define IDC_lblInternet 3134
+#define IDC_vkURL1 3135
+#define IDC_lblEMail 3136
+#define IDC_vkURL2 3137
+#define IDC_lblNotice 3138
+#define IDC_lblAddress 3139
+/* Update page */
+#define IDC_lblVisit 3150
+#define IDC_vkURL4 3151
+#define IDC_lblUpdates 3152
+/* System Info page: a caption and its value on each line */
+#define IDC_lblOSCaption 3160
+#define IDC_OS 3161
+#define IDC_lblProcessorCaption 3162
+#define IDC_Processor 3163
+#define IDC_lblMemoryCaption 3164
+#define IDC_Memory 3165
+#define IDC_lblVirtMemCaption 3166
+#define IDC_VirtMem 3167
+#define IDC_lblDisplayCaption 3168
+#define IDC_Display 3169
+/* Acknowledgements page */
+#define IDC_imgDelphi 3180
+#define IDC_lblBuiltWith 3181
+#define IDC_lblToolName 3182
+#define IDC_lblForDelphi 3183
+#define IDC_lblTrademark 3184
+/* pictures of the About window: 360 to 399 */
+#define IDB_ACKNOWLEDGEMENT 360
 
 #endif

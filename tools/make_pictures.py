@@ -766,6 +766,8 @@ PICTURES = {
     # the Print panel's collation pictures
     'collate.bmp': (draw_collate, 91, 36),
     'nocollate.bmp': (draw_nocollate, 98, 30),
+    # the About window's acknowledgement picture
+    'acknowledgement.bmp': (draw_acknowledgement, 120, 144),
 }
 
 # The program icon's images, largest first.

@@ -1,0 +1,632 @@
+#include "about/vkcontrols.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+#include <utility>
+
+namespace qm {
+
+namespace {
+
+const char kPanelClass[] = "TvkPanel";
+const char kLabelClass[] = "TvkLabel";
+const char kURLClass[] = "TvkURL";
+const char kLabelProp[] = "QmVkLabel";
+
+HMENU IdOf(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
+
+void FillWith(HDC dc, const RECT& r, COLORREF color) {
+  SetDCBrushColor(dc, color);
+  FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+}
+
+void DrawRuns(HDC dc, const std::vector<vk::PixelRun>& runs) {
+  for (const vk::PixelRun& run : runs) {
+    const RECT r{run.x0, run.y0, run.x1 + 1, run.y1 + 1};
+    FillWith(dc, r, ToRgb(run.color));
+  }
+}
+
+// The panel's default picture: white, with a black rectangle outline.
+HBITMAP DefaultPanelBitmap() {
+  ScopedGetDC screen(nullptr);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen.get(), 50, 50);
+  if (!bitmap) return nullptr;
+  HDC mem = CreateCompatibleDC(screen.get());
+  {
+    ScopedSelectObject select(mem, bitmap);
+    const RECT all{0, 0, 50, 50};
+    FillRect(mem, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    ScopedSelectObject pen(mem, GetStockObject(BLACK_PEN));
+    ScopedSelectObject brush(mem, GetStockObject(WHITE_BRUSH));
+    Rectangle(mem, 0, 0, 49, 49);
+  }
+  DeleteDC(mem);
+  return bitmap;
+}
+
+SIZE BitmapSize(HBITMAP bitmap) {
+  BITMAP bm{};
+  if (!bitmap || !GetObject(bitmap, sizeof bm, &bm)) return {0, 0};
+  return {bm.bmWidth, bm.bmHeight};
+}
+
+}  // namespace
+
+LOGFONTA VkFont::Logical() const {
+  LOGFONTA lf{};
+  lf.lfHeight = height;
+  lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = italic;
+  lf.lfUnderline = underline;
+  lf.lfStrikeOut = strikeOut;
+  lf.lfCharSet = charset;
+  lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  lf.lfQuality = DEFAULT_QUALITY;
+  lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+  lstrcpynA(lf.lfFaceName, name.c_str(), LF_FACESIZE);  // a longer name is cut to fit
+  return lf;
+}
+
+COLORREF ToRgb(vk::TColor color) {
+  if ((color & 0xFF000000) == kSystemColor) return GetSysColor(static_cast<int>(color & 0xFF));
+  return color & 0xFFFFFF;
+}
+
+// ---- TvkPanel ----
+
+TvkPanel* TvkPanel::Create(HWND parent, int id, int x, int y, int width, int height) {
+  RegisterDecorativeControls(GetModuleHandleA(nullptr));
+  auto* panel = new TvkPanel;
+  panel->bitmap_.reset(DefaultPanelBitmap());
+  HWND hwnd = CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "",
+                              WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, x, y, width, height, parent,
+                              IdOf(id), GetModuleHandleA(nullptr), panel);
+  if (!hwnd) {
+    delete panel;
+    return nullptr;
+  }
+  return panel;
+}
+
+TvkPanel* TvkPanel::From(HWND hwnd) {
+  char name[16] = {};
+  if (!hwnd || !GetClassNameA(hwnd, name, sizeof name) || std::strcmp(name, kPanelClass) != 0) return nullptr;
+  return reinterpret_cast<TvkPanel*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
+void TvkPanel::Repaint() {
+  InvalidateRect(hwnd_, nullptr, FALSE);
+  UpdateWindow(hwnd_);
+}
+
+void TvkPanel::SetAlignment(vk::TAlignment value) { alignment_ = value; Repaint(); }
+void TvkPanel::SetBevelInner(vk::TPanelBevel value) { bevelInner_ = value; Repaint(); }
+void TvkPanel::SetBevelOuter(vk::TPanelBevel value) { bevelOuter_ = value; Repaint(); }
+void TvkPanel::SetBevelWidth(int value) { bevelWidth_ = value < 1 ? 1 : value; Repaint(); }
+void TvkPanel::SetBorderWidth(int value) { borderWidth_ = value < 0 ? 0 : value; Repaint(); }
+void TvkPanel::SetColor(vk::TColor value) {
+  color_ = value;
+  childBrush_.reset();
+  Repaint();
+}
+void TvkPanel::SetCaption(const std::string& value) { SetWindowTextA(hwnd_, value.c_str()); Repaint(); }
+void TvkPanel::SetFont(const VkFont& value) { font_ = value; Repaint(); }
+void TvkPanel::SetBackGroundEffect(vk::TDirection value) {
+  effect_ = value;
+  childBrush_.reset();
+  Repaint();
+}
+void TvkPanel::SetColorStart(vk::TColor value) {
+  colorStart_ = value;
+  childBrush_.reset();
+  Repaint();
+}
+void TvkPanel::SetColorEnd(vk::TColor value) { colorEnd_ = value; Repaint(); }
+void TvkPanel::SetColorShadow(vk::TColor value) { colorShadow_ = value; Repaint(); }
+void TvkPanel::SetCtl3D(bool value) { ctl3d_ = value; Repaint(); }
+void TvkPanel::SetTextEffect(vk::TTextEffect value) { textEffect_ = value; Repaint(); }
+void TvkPanel::SetTextRotation(vk::TTextRotation value) { rotation_ = value; Repaint(); }
+void TvkPanel::SetVertAlign(vk::TVertAlign value) { vertAlign_ = value; Repaint(); }
+
+void TvkPanel::SetBitmap(HBITMAP source) {
+  HBITMAP copy = source ? static_cast<HBITMAP>(CopyImage(source, IMAGE_BITMAP, 0, 0, 0)) : nullptr;
+  bitmap_.reset(copy);
+  if (vk::IsBitmapEffect(effect_)) Repaint();
+}
+
+vk::PanelLook TvkPanel::Look() const {
+  RECT r;
+  GetClientRect(hwnd_, &r);
+  vk::PanelLook look;
+  look.width = r.right;
+  look.height = r.bottom;
+  look.bevelOuter = bevelOuter_;
+  look.bevelInner = bevelInner_;
+  look.bevelWidth = bevelWidth_;
+  look.borderWidth = borderWidth_;
+  look.color = color_;
+  look.ctl3d = ctl3d_;
+  return look;
+}
+
+void TvkPanel::Paint(HDC dc) {
+  const vk::PanelLook look = Look();
+  const int width = look.width;
+  const int height = look.height;
+  const RECT all{0, 0, width, height};
+
+  // 1. The plain panel: its colour, its frame and its centred caption.
+  vk::Rect inside;
+  FillWith(dc, all, ToRgb(color_));
+  DrawRuns(dc, vk::PlainPanelFrame(look, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW), &inside));
+  const LOGFONTA logical = font_.Logical();
+  ScopedGdiObj font(CreateFontIndirectA(&logical));
+  ScopedSelectObject selectFont(dc, font.get());
+  const std::string caption = Caption();
+  SetBkMode(dc, TRANSPARENT);
+  if (!caption.empty()) {
+    SIZE w{};
+    GetTextExtentPoint32A(dc, "W", 1, &w);
+    RECT r{inside.left, (inside.top + inside.bottom - w.cy) / 2, inside.right, 0};
+    r.bottom = r.top + w.cy;
+    const UINT align = alignment_ == vk::taLeftJustify ? DT_LEFT : alignment_ == vk::taRightJustify ? DT_RIGHT : DT_CENTER;
+    SetTextColor(dc, ToRgb(font_.color));
+    DrawTextA(dc, caption.c_str(), -1, &r, DT_EXPANDTABS | DT_VCENTER | align);
+  }
+
+  // 2. The background.
+  if (vk::IsBitmapEffect(effect_)) {
+    PaintBitmap(dc, width, height);
+  } else if (effect_ == vk::bdFlat) {
+    FillWith(dc, all, ToRgb(colorStart_));
+  } else {
+    for (const vk::Band& band : vk::GradientBands(effect_, colorStart_, colorEnd_, width, height)) {
+      const RECT r{band.rect.left, band.rect.top, band.rect.right, band.rect.bottom};
+      FillWith(dc, r, band.color);
+    }
+  }
+
+  // 3. and 4. The caption with its effect.
+  PaintCaption(dc, width, height);
+
+  // 5. The bevels over everything.
+  DrawRuns(dc, vk::PanelBevels(look));
+}
+
+void TvkPanel::PaintBitmap(HDC dc, int width, int height) {
+  HBITMAP bitmap = Bitmap();
+  const SIZE size = BitmapSize(bitmap);
+  if (size.cx <= 0 || size.cy <= 0) {
+    const RECT all{0, 0, width, height};
+    FillWith(dc, all, ToRgb(colorStart_));
+    return;
+  }
+  const int inset = vk::BitmapInset(ctl3d_, bevelWidth_, borderWidth_);
+  HDC mem = CreateCompatibleDC(dc);
+  {
+    ScopedSelectObject select(mem, bitmap);
+    if (effect_ == vk::bdStretchImage) {
+      const vk::Rect r = vk::StretchRect(width, height, inset);
+      SetStretchBltMode(dc, COLORONCOLOR);
+      StretchBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, mem, 0, 0, size.cx, size.cy, SRCCOPY);
+    } else {
+      for (const vk::Point& p : vk::TilePositions(width, height, inset, size.cx, size.cy))
+        BitBlt(dc, p.x, p.y, size.cx, size.cy, mem, 0, 0, SRCCOPY);
+    }
+  }
+  DeleteDC(mem);
+}
+
+void TvkPanel::PaintCaption(HDC dc, int width, int height) {
+  const std::string caption = Caption();
+  if (caption.empty()) return;
+  SIZE t{};
+  GetTextExtentPoint32A(dc, "^_", 2, &t);
+  const vk::CaptionAnchor anchor =
+      vk::CaptionAnchorOf(rotation_, alignment_, vertAlign_, width, height, borderWidth_, bevelWidth_, t.cy);
+  const UINT align = anchor.align == vk::TextAlign::Left    ? TA_LEFT
+                     : anchor.align == vk::TextAlign::Right ? TA_RIGHT
+                                                            : TA_CENTER;
+  const UINT oldAlign = SetTextAlign(dc, align | TA_TOP);
+  SetBkMode(dc, TRANSPARENT);
+
+  const int escapement = vk::EscapementOf(rotation_);
+  const std::string text = escapement ? vk::RotatedCaption(caption) : caption;
+  ScopedGdiObj rotated;
+  if (escapement) {
+    LOGFONTA lf = font_.Logical();
+    lf.lfEscapement = escapement;
+    lf.lfOrientation = escapement;
+    rotated.reset(CreateFontIndirectA(&lf));
+  }
+  ScopedSelectObject selectRotated(dc, rotated.get());
+  for (const vk::TextPass& pass : vk::TextPasses(textEffect_)) {
+    COLORREF colour = ToRgb(font_.color);
+    if (pass.color == vk::PassColor::Shadow) colour = ToRgb(colorShadow_);
+    else if (pass.color == vk::PassColor::Black) colour = RGB(0, 0, 0);
+    SetTextColor(dc, colour);
+    TextOutA(dc, anchor.x + pass.dx, anchor.y + pass.dy, text.c_str(), static_cast<int>(text.size()));
+  }
+  SetTextAlign(dc, oldAlign);
+}
+
+LRESULT CALLBACK TvkPanel::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* panel = static_cast<TvkPanel*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+    panel->hwnd_ = hwnd;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(panel));
+  }
+  auto* panel = reinterpret_cast<TvkPanel*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!panel) return DefWindowProcA(hwnd, msg, wp, lp);
+  if (msg == WM_NCDESTROY) {
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    delete panel;
+    return DefWindowProcA(hwnd, msg, wp, lp);
+  }
+  return panel->Handle(msg, wp, lp);
+}
+
+LRESULT TvkPanel::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd_, &ps);
+      RECT r;
+      GetClientRect(hwnd_, &r);
+      // Painted off screen first: a hundred bands and five passes would flicker.
+      HDC mem = CreateCompatibleDC(dc);
+      ScopedGdiObj buffer(CreateCompatibleBitmap(dc, r.right > 0 ? r.right : 1, r.bottom > 0 ? r.bottom : 1));
+      {
+        ScopedSelectObject select(mem, buffer.get());
+        Paint(mem);
+        BitBlt(dc, 0, 0, r.right, r.bottom, mem, 0, 0, SRCCOPY);
+      }
+      DeleteDC(mem);
+      EndPaint(hwnd_, &ps);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wp));
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_SIZE:
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      break;
+    case WM_SETTEXT: {
+      const LRESULT result = DefWindowProcA(hwnd_, msg, wp, lp);
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      return result;
+    }
+    case WM_NCHITTEST: {
+      POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+      ScreenToClient(hwnd_, &p);
+      RECT r;
+      GetClientRect(hwnd_, &r);
+      return vk::PanelHitTest(Moveable, Marge, p.x, p.y, r.right, r.bottom);
+    }
+    case WM_MOVE:
+      if (OnPanelMove) OnPanelMove(*this);
+      break;
+    case WM_CTLCOLORSTATIC: {
+      // Plain labels on the panel sit on its flat colour.
+      HDC dc = reinterpret_cast<HDC>(wp);
+      const COLORREF back = ToRgb(effect_ == vk::bdFlat ? colorStart_ : color_);
+      if (!childBrush_) childBrush_.reset(CreateSolidBrush(back));
+      SetBkColor(dc, back);
+      SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+      return reinterpret_cast<LRESULT>(childBrush_.get());
+    }
+    case WM_COMMAND:
+    case WM_NOTIFY:
+      if (HWND parent = GetParent(hwnd_)) return SendMessageA(parent, msg, wp, lp);
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcA(hwnd_, msg, wp, lp);
+}
+
+// ---- TvkLabel and TvkURL ----
+
+TvkLabel* TvkLabel::Create(HWND parent, int id, const std::string& caption, int x, int y, int width, int height) {
+  auto* label = new TvkLabel;
+  label->ApplyFontDefaults();
+  return Attach(label, kLabelClass, parent, id, caption, x, y, width, height);
+}
+
+TvkLabel* TvkLabel::Attach(TvkLabel* label, const char* className, HWND parent, int id, const std::string& caption,
+                           int x, int y, int width, int height) {
+  RegisterDecorativeControls(GetModuleHandleA(nullptr));
+  HWND hwnd = CreateWindowExA(0, className, caption.c_str(), WS_CHILD | WS_VISIBLE, x, y, width, height, parent,
+                              IdOf(id), GetModuleHandleA(nullptr), label);
+  if (!hwnd) {
+    delete label;
+    return nullptr;
+  }
+  label->AdjustBounds();
+  return label;
+}
+
+TvkLabel* TvkLabel::From(HWND hwnd) {
+  return hwnd ? static_cast<TvkLabel*>(GetPropA(hwnd, kLabelProp)) : nullptr;
+}
+
+void TvkLabel::ApplyFontDefaults() {
+  savedFont_ = font_;
+  hotFont_ = font_;
+  hotFont_.color = vk::clBlue;
+}
+
+void TvkLabel::SetCaption(const std::string& value) { SetWindowTextA(hwnd_, value.c_str()); }
+void TvkLabel::SetFont(const VkFont& value) {
+  font_ = value;
+  Changed();
+}
+void TvkLabel::SetHotFont(const VkFont& value) { hotFont_ = value; }
+void TvkLabel::SetAlignment(vk::TAlignment value) {
+  alignment_ = value;
+  Changed();
+}
+void TvkLabel::SetAutoSize(bool value) {
+  autoSize_ = value;
+  Changed();
+}
+void TvkLabel::SetColor(vk::TColor value) {
+  color_ = value;
+  Changed();
+}
+void TvkLabel::SetTransparent(bool value) {
+  transparent_ = value;
+  Changed();
+}
+void TvkLabel::SetLayout(TTextLayout value) {
+  layout_ = value;
+  Changed();
+}
+void TvkLabel::SetWordWrap(bool value) {
+  wordWrap_ = value;
+  Changed();
+}
+
+HFONT TvkLabel::CurrentFont() {
+  if (!fontHandle_ || !(fontHandleOf_ == font_)) {
+    const LOGFONTA lf = font_.Logical();
+    fontHandle_.reset(CreateFontIndirectA(&lf));
+    fontHandleOf_ = font_;
+  }
+  return static_cast<HFONT>(fontHandle_.get());
+}
+
+void TvkLabel::Changed() {
+  AdjustBounds();
+  InvalidateRect(hwnd_, nullptr, FALSE);
+  UpdateWindow(hwnd_);
+}
+
+void TvkLabel::AdjustBounds() {
+  if (!autoSize_ || !hwnd_) return;
+  const std::string caption = Caption();
+  RECT r{0, 0, 0, 0};
+  if (wordWrap_) {
+    GetClientRect(hwnd_, &r);
+    r.bottom = 0;
+  }
+  {
+    ScopedGetDC dc(hwnd_);
+    ScopedSelectObject select(dc.get(), CurrentFont());
+    DrawTextA(dc.get(), caption.empty() ? " " : caption.c_str(), -1, &r,
+              DT_CALCRECT | DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE));
+  }
+  RECT window;
+  GetWindowRect(hwnd_, &window);
+  MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&window), 2);
+  int left = window.left;
+  // A right-aligned label keeps its right edge.
+  if (alignment_ == vk::taRightJustify) left = window.right - r.right;
+  SetWindowPos(hwnd_, nullptr, left, window.top, r.right, r.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TvkLabel::PaintLabel(HDC dc) {
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  FillWith(dc, client, ToRgb(color_));
+  if (transparent_) {
+    // What the parent shows behind the label.
+    HWND parent = GetParent(hwnd_);
+    POINT origin{0, 0};
+    MapWindowPoints(hwnd_, parent, &origin, 1);
+    POINT old;
+    SetViewportOrgEx(dc, -origin.x, -origin.y, &old);
+    SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    SetViewportOrgEx(dc, old.x, old.y, nullptr);
+  }
+  const std::string caption = Caption();
+  ScopedSelectObject select(dc, CurrentFont());
+  SetBkMode(dc, TRANSPARENT);
+  UINT flags = DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE);
+  flags |= alignment_ == vk::taLeftJustify ? DT_LEFT : alignment_ == vk::taRightJustify ? DT_RIGHT : DT_CENTER;
+  RECT r = client;
+  if (layout_ != TTextLayout::tlTop) {
+    RECT calc = client;
+    DrawTextA(dc, caption.c_str(), -1, &calc, flags | DT_CALCRECT);
+    const int textHeight = calc.bottom - calc.top;
+    r.top = layout_ == TTextLayout::tlCenter ? (client.bottom - textHeight) / 2 : client.bottom - textHeight;
+  }
+  if (!IsWindowEnabled(hwnd_)) {
+    RECT shifted = r;
+    OffsetRect(&shifted, 1, 1);
+    SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+    DrawTextA(dc, caption.c_str(), -1, &shifted, flags);
+    SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
+  } else {
+    SetTextColor(dc, ToRgb(font_.color));
+  }
+  DrawTextA(dc, caption.c_str(), -1, &r, flags);
+}
+
+void TvkLabel::MouseEnter() {
+  hot_ = true;
+  savedFont_ = font_;
+  font_ = hotFont_;
+  Changed();
+}
+
+void TvkLabel::MouseLeave() {
+  hot_ = false;
+  font_ = savedFont_;
+  Changed();
+}
+
+void TvkLabel::MouseDown(TMouseButton button, int x, int y) {
+  if (OnMouseDown) OnMouseDown(*this, button, x, y);
+}
+
+LRESULT CALLBACK TvkLabel::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* label = static_cast<TvkLabel*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+    label->hwnd_ = hwnd;
+    SetPropA(hwnd, kLabelProp, label);
+  }
+  TvkLabel* label = From(hwnd);
+  if (!label) return DefWindowProcA(hwnd, msg, wp, lp);
+  if (msg == WM_NCDESTROY) {
+    RemovePropA(hwnd, kLabelProp);
+    delete label;
+    return DefWindowProcA(hwnd, msg, wp, lp);
+  }
+  return label->Handle(msg, wp, lp);
+}
+
+LRESULT TvkLabel::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+  const int x = static_cast<short>(LOWORD(lp));
+  const int y = static_cast<short>(HIWORD(lp));
+  auto button = [&](TMouseButton b, bool down) {
+    if (down) {
+      SetCapture(hwnd_);
+      MouseDown(b, x, y);
+    } else {
+      if (GetCapture() == hwnd_) ReleaseCapture();
+      if (OnMouseUp) OnMouseUp(*this, b, x, y);
+    }
+    return 0;
+  };
+  switch (msg) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd_, &ps);
+      RECT r;
+      GetClientRect(hwnd_, &r);
+      HDC mem = CreateCompatibleDC(dc);
+      ScopedGdiObj buffer(CreateCompatibleBitmap(dc, r.right > 0 ? r.right : 1, r.bottom > 0 ? r.bottom : 1));
+      {
+        ScopedSelectObject select(mem, buffer.get());
+        PaintLabel(mem);
+        BitBlt(dc, 0, 0, r.right, r.bottom, mem, 0, 0, SRCCOPY);
+      }
+      DeleteDC(mem);
+      EndPaint(hwnd_, &ps);
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_SETTEXT: {
+      const LRESULT result = DefWindowProcA(hwnd_, msg, wp, lp);
+      Changed();
+      return result;
+    }
+    case WM_ENABLE:
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      return 0;
+    case WM_SETCURSOR:
+      if (LOWORD(lp) == HTCLIENT) {
+        SetCursor(LoadCursor(nullptr, IDC_HAND));
+        return TRUE;
+      }
+      break;
+    case WM_MOUSEMOVE:
+      if (!hot_) {
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd_, 0};
+        TrackMouseEvent(&track);
+        MouseEnter();
+      }
+      if (OnMouseMove) OnMouseMove(*this, x, y);
+      return 0;
+    case WM_MOUSELEAVE:
+      if (hot_) MouseLeave();
+      return 0;
+    case WM_LBUTTONDOWN:
+      pressed_ = true;
+      return button(TMouseButton::mbLeft, true);
+    case WM_LBUTTONUP: {
+      const bool wasPressed = std::exchange(pressed_, false);
+      button(TMouseButton::mbLeft, false);
+      RECT r;
+      GetClientRect(hwnd_, &r);
+      const POINT p{x, y};
+      if (wasPressed && PtInRect(&r, p) && OnClick) OnClick(*this);
+      return 0;
+    }
+    case WM_LBUTTONDBLCLK:
+      if (OnDblClick) OnDblClick(*this);
+      return 0;
+    case WM_RBUTTONDOWN: return button(TMouseButton::mbRight, true);
+    case WM_RBUTTONUP: return button(TMouseButton::mbRight, false);
+    case WM_MBUTTONDOWN: return button(TMouseButton::mbMiddle, true);
+    case WM_MBUTTONUP: return button(TMouseButton::mbMiddle, false);
+    case WM_CAPTURECHANGED:
+      pressed_ = false;
+      return 0;
+    case BM_CLICK:
+      // Pressing the label from the keyboard or another program: a press and a release on it.
+      MouseDown(TMouseButton::mbLeft, 0, 0);
+      if (OnClick) OnClick(*this);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcA(hwnd_, msg, wp, lp);
+}
+
+TvkURL* TvkURL::Create(HWND parent, int id, int x, int y, int width, int height) {
+  auto* url = new TvkURL;
+  url->font_.color = vk::clNavy;
+  url->font_.underline = true;
+  url->ApplyFontDefaults();
+  return static_cast<TvkURL*>(Attach(url, kURLClass, parent, id, kDefaultURL, x, y, width, height));
+}
+
+TvkURL* TvkURL::From(HWND hwnd) { return dynamic_cast<TvkURL*>(TvkLabel::From(hwnd)); }
+
+void TvkURL::MouseDown(TMouseButton button, int x, int y) {
+  TvkLabel::MouseDown(button, x, y);
+  // Whatever the shell makes of the address is its own affair; its answer is not looked at.
+  ShellExecuteA(GetAncestor(hwnd_, GA_ROOT), "open", URL.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void RegisterDecorativeControls(HINSTANCE instance) {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = TvkPanel::WindowProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.lpszClassName = kPanelClass;
+  RegisterClassA(&wc);
+
+  WNDCLASSA label{};
+  label.style = CS_DBLCLKS;
+  label.lpfnWndProc = TvkLabel::WindowProc;
+  label.hInstance = instance;
+  label.hCursor = LoadCursor(nullptr, IDC_HAND);
+  label.lpszClassName = kLabelClass;
+  RegisterClassA(&label);
+  label.lpszClassName = kURLClass;
+  RegisterClassA(&label);
+}
+
+}  // namespace qm
