@@ -232,8 +232,52 @@
 #define IDC_strTo 1716
 
 /* ---- Open file panel (1800-1899) ---- */
+#define IDC_lblOpenTitle 1800
+#define IDC_OpenTitle 1801
+#define IDC_lblOpenDir 1802
+#define IDC_OpenDir 1803
+#define IDC_btnOpenDir 1804
+#define IDC_lblOpenFile 1805
+#define IDC_OpenFile 1806
+#define IDC_btnOpenFile 1807
+#define IDC_lblOpenFilter 1808
+#define IDC_GridOpen 1809
+#define IDC_lblOpenIndex 1810
+#define IDC_OpenIndex 1811
+#define IDC_OpenIndex_UD 1812
+#define IDC_grpOpenOptions 1813
+#define IDC_FILEMUSTEXIST 1814
+#define IDC_PATHMUSTEXIST 1815
+#define IDC_HIDEREADONLY 1816
+#define IDC_ALLOWMULTISELECT 1817
+#define IDC_CREATEPROMPT 1818
+#define IDC_lblOpenVar 1819
+#define IDC_edtOpenVar 1820
+#define IDC_chkInitOpen 1821
 
 /* ---- Save file panel (1900-1999) ---- */
+#define IDC_lblSaveTitle 1900
+#define IDC_SaveTitle 1901
+#define IDC_lblSaveDir 1902
+#define IDC_SaveDir 1903
+#define IDC_btnSaveDir 1904
+#define IDC_lblSaveFile 1905
+#define IDC_SaveFile 1906
+#define IDC_btnSaveFile 1907
+#define IDC_lblSaveFilter 1908
+#define IDC_GridSave 1909
+#define IDC_lblSaveIndex 1910
+#define IDC_SaveIndex 1911
+#define IDC_SaveIndex_UD 1912
+#define IDC_grpSaveOptions 1913
+#define IDC_FILEMUSTEXIST1 1914
+#define IDC_PATHMUSTEXIST1 1915
+#define IDC_HIDEREADONLY1 1916
+#define IDC_OVERWRITEPROMPT 1917
+#define IDC_CREATEPROMPT1 1918
+#define IDC_lblSaveVar 1919
+#define IDC_edtSaveVar 1920
+#define IDC_chkInitSave 1921
 
 /* ---- Choose color panel (2000-2099) ---- */
 #define IDC_grpColorOptions 2000

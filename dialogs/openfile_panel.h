@@ -1,0 +1,56 @@
+// What the Open and the Save panel share: one layout (the two panels look alike), the title edit painted like a title
+// bar, the filter grid, the variable edit that renames the "Init Dialog with" box, the folder and file buttons, and
+// the call of the Windows dialog in a test.
+#pragma once
+
+#include <windows.h>
+
+#include "dialogs/kind_panel.h"
+#include "dialogs/openfile_core.h"
+
+namespace qm {
+
+struct FileDialogPanelIds {
+  int lblTitle, title, lblDir, dir, btnDir, lblFile, file, btnFile, lblFilter, grid, lblIndex, index, indexArrows;
+  int group;
+  struct Option {
+    int id;
+    const char* caption;
+    bool checked;  // start value
+  } options[5];    // in tab order, top to bottom
+  int lblVar, var, chkInit;
+  bool indexBeforeOptions;  // tab order: the Open panel visits the filter index before the options, Save after them
+};
+
+class FileDialogPanel : public KindPanel {
+ public:
+  FileDialogPanel(TDialogKind kind, const FileDialogPanelIds& ids) : KindPanel(kind), ids_(ids) {}
+
+  // Every control back to its start value, except the filter grid, which keeps its rows.
+  void Reset() override;
+
+ protected:
+  void CreateControls(Builder& b) override;
+  bool OnCommand(int id, int code, HWND control) override;
+  bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+  // The texts, grid rows, index, variable and "Init Dialog with" box; the kind adds its option boxes.
+  void ReadCommon(FileDialogOptions& options) const;
+  bool Checked(int id) const { return IsChecked(Item(id)); }
+  // Shows the Open (save = false) or Save dialog with the panel's values, owned by the main window. Its result is
+  // not used.
+  void ShowFileDialog(bool save, const FileDialogOptions& options, std::uint32_t flags) const;
+
+ private:
+  void InitWithClick();
+  void VarChange();
+
+  const FileDialogPanelIds& ids_;
+};
+
+// The folder button (beside the initial directory) and the file button (beside the file name) of both panels: each
+// puts its result into the panel of the current kind, gives that edit the focus and puts the caret after its text.
+void BrowseInitialDirectory(HWND owner);
+void BrowseFileName(HWND owner);
+
+}  // namespace qm
