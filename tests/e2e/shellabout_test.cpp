@@ -107,6 +107,12 @@ TEST_F(ShellAboutKind, TestShowsTheShellAboutBox) {
   // The box gets the lines as typed, with their CR LF, not the code's literal chain.
   EXPECT_EQ(WindowText(ChildById(box, kAboutText)), "Line one\r\nLine two");
   EXPECT_EQ(GetWindow(box, GW_OWNER), p.main());
+  // The program's own icon is shown.
+  bool icon = false;
+  for (HWND c : Children(box))
+    if (ClassOf(c) == "Static" && (GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+      icon = icon || SendMessageA(c, STM_GETICON, 0, 0) != 0;
+  EXPECT_TRUE(icon);
   CloseAbout(p, box);
   p.Click(IDC_btnCopy);
   EXPECT_NE(ClipboardText().find("PChar('Bob's Tool')"), std::string::npos);
