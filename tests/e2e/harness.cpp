@@ -126,7 +126,15 @@ bool Program::Checked(int id) const { return SendMessageA(Ctl(id), BM_GETCHECK, 
 std::string Program::Text(int id) const { return WindowText(Ctl(id)); }
 
 void Program::PressKey(WORD key, bool ctrl, bool shift) const {
-  SetForegroundWindow(main_);
+  // Keys go to the foreground window: wait until the program's window is it (a busy machine is slow to switch).
+  HWND target = main_;
+  for (HWND w : TopLevelWindows())
+    if (w != main_ && IsWindowEnabled(w)) target = w;
+  WaitUntil([&] {
+    SetForegroundWindow(target);
+    HWND fg = GetForegroundWindow();
+    return fg == target || GetAncestor(fg, GA_ROOTOWNER) == target;
+  }, 3000);
   std::vector<INPUT> in;
   auto add = [&](WORD vk, bool up) {
     INPUT i{};
