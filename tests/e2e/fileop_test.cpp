@@ -14,6 +14,7 @@
 #include "app/string_grid_msgs.h"
 #include "dialogs/fileop_core.h"
 #include "resource.h"
+#include "tests/e2e/filedlg_helpers.h"
 #include "tests/e2e/harness.h"
 #include "tests/e2e/shell_kinds_helpers.h"
 
@@ -30,21 +31,10 @@ class FileOpKind : public ::testing::Test {
 };
 
 // ---- the two list grids, driven as another program drives them ----
-void SetRow(const Program& p, int grid, int row, const std::string& text) {
-  HWND g = p.Ctl(grid);
-  SendMessageA(g, SGM_SETCURRENTCELL, 0, row);
-  HWND editor = reinterpret_cast<HWND>(SendMessageA(g, SGM_GETEDITOR, 0, 0));
-  SendMessageA(editor, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-std::string Row(const Program& p, int grid, int row) {
-  HWND g = p.Ctl(grid);
-  SendMessageA(g, SGM_SETCURRENTCELL, 0, row);
-  return WindowText(reinterpret_cast<HWND>(SendMessageA(g, SGM_GETEDITOR, 0, 0)));
-}
+std::string Row(const Program& p, int grid, int row) { return filedlg::Cell(p, grid, 0, row); }
 
 void SetRows(const Program& p, int grid, const std::vector<std::string>& rows) {
-  for (std::size_t i = 0; i < rows.size(); ++i) SetRow(p, grid, static_cast<int>(i) + 1, rows[i]);
+  for (std::size_t i = 0; i < rows.size(); ++i) filedlg::PutCell(p, grid, 0, static_cast<int>(i) + 1, rows[i]);
 }
 
 // ---- the animation ----
@@ -129,11 +119,11 @@ class TempFolder {
   std::string path_;
 };
 
-void WriteFile(const std::string& path, const std::string& content) {
+void WriteText(const std::string& path, const std::string& content) {
   std::ofstream(path, std::ios::binary) << content;
 }
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-std::string ReadFile(const std::string& path) {
+std::string ReadText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
@@ -353,10 +343,10 @@ TEST_F(FileOpKind, NineteenLongEntriesWithApostrophesAndAccents) {
 
 TEST_F(FileOpKind, TestCopiesMovesRenamesAndDeletesListedFilesOnly) {
   TempFolder dir;
-  WriteFile(dir / "a.txt", "alpha");
-  WriteFile(dir / "b.txt", "bravo");
-  WriteFile(dir / "Bob's caf\xE9.txt", "charlie");
-  WriteFile(dir / "keep.txt", "keep");
+  WriteText(dir / "a.txt", "alpha");
+  WriteText(dir / "b.txt", "bravo");
+  WriteText(dir / "Bob's caf\xE9.txt", "charlie");
+  WriteText(dir / "keep.txt", "keep");
   Program p;
   p.Click(IDC_tbnFileOp);
   p.SetCheck(IDC_NOCONFIRMATION, true);
@@ -366,8 +356,8 @@ TEST_F(FileOpKind, TestCopiesMovesRenamesAndDeletesListedFilesOnly) {
   SetRows(p, IDC_strFrom, {dir / "a.txt", dir / "Bob's caf\xE9.txt"});
   SetRows(p, IDC_strTo, {dir / "copies"});
   EXPECT_EQ(RunTest(p), 0);
-  EXPECT_EQ(ReadFile(dir / "copies\\a.txt"), "alpha");
-  EXPECT_EQ(ReadFile(dir / "copies\\Bob's caf\xE9.txt"), "charlie");
+  EXPECT_EQ(ReadText(dir / "copies\\a.txt"), "alpha");
+  EXPECT_EQ(ReadText(dir / "copies\\Bob's caf\xE9.txt"), "charlie");
   EXPECT_TRUE(Exists(dir / "a.txt"));
 
   // Move one file into a folder (a single file moved to a name that does not exist would take that name).
@@ -377,7 +367,7 @@ TEST_F(FileOpKind, TestCopiesMovesRenamesAndDeletesListedFilesOnly) {
   SetRows(p, IDC_strTo, {dir / "moved"});
   EXPECT_EQ(RunTest(p), 0);
   EXPECT_FALSE(Exists(dir / "b.txt"));
-  EXPECT_EQ(ReadFile(dir / "moved\\b.txt"), "bravo");
+  EXPECT_EQ(ReadText(dir / "moved\\b.txt"), "bravo");
 
   // Rename it.
   p.Click(IDC_rgpFileOp_3);
@@ -385,7 +375,7 @@ TEST_F(FileOpKind, TestCopiesMovesRenamesAndDeletesListedFilesOnly) {
   SetRows(p, IDC_strTo, {dir / "moved\\renamed.txt"});
   EXPECT_EQ(RunTest(p), 0);
   EXPECT_FALSE(Exists(dir / "moved\\b.txt"));
-  EXPECT_EQ(ReadFile(dir / "moved\\renamed.txt"), "bravo");
+  EXPECT_EQ(ReadText(dir / "moved\\renamed.txt"), "bravo");
 
   // Delete it and a copy; the destination grid, disabled, names a file that must stay.
   p.Click(IDC_rgpFileOp_1);
@@ -396,9 +386,9 @@ TEST_F(FileOpKind, TestCopiesMovesRenamesAndDeletesListedFilesOnly) {
   EXPECT_FALSE(Exists(dir / "copies\\a.txt"));
 
   // Nothing that was not listed changed.
-  EXPECT_EQ(ReadFile(dir / "keep.txt"), "keep");
-  EXPECT_EQ(ReadFile(dir / "a.txt"), "alpha");
-  EXPECT_EQ(ReadFile(dir / "Bob's caf\xE9.txt"), "charlie");
+  EXPECT_EQ(ReadText(dir / "keep.txt"), "keep");
+  EXPECT_EQ(ReadText(dir / "a.txt"), "alpha");
+  EXPECT_EQ(ReadText(dir / "Bob's caf\xE9.txt"), "charlie");
   EXPECT_EQ(EntriesIn(dir.path()), 5);  // a, Bob's, keep, copies, moved
   EXPECT_EQ(EntriesIn(dir / "copies"), 1);
   EXPECT_EQ(EntriesIn(dir / "moved"), 0);
@@ -406,7 +396,7 @@ TEST_F(FileOpKind, TestCopiesMovesRenamesAndDeletesListedFilesOnly) {
 
 TEST_F(FileOpKind, TestSurvivesBadLists) {
   TempFolder dir;
-  WriteFile(dir / "a.txt", "alpha");
+  WriteText(dir / "a.txt", "alpha");
   Program p;
   p.Click(IDC_tbnFileOp);
   p.SetCheck(IDC_NOCONFIRMATION, true);
@@ -439,7 +429,7 @@ TEST_F(FileOpKind, TestSurvivesBadLists) {
   RunTest(p);
   EXPECT_TRUE(p.Running());
 
-  EXPECT_EQ(ReadFile(dir / "a.txt"), "alpha");
+  EXPECT_EQ(ReadText(dir / "a.txt"), "alpha");
   EXPECT_FALSE(Exists(dir / "out"));
   EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(p.main()) != FALSE; }));
   p.Click(IDC_btnCopy);
