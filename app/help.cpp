@@ -76,6 +76,18 @@ void OpenHelp(HWND owner, int context) {
   } else {
     result = reinterpret_cast<INT_PTR>(ShellExecuteA(owner, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
   }
+  if (result == SE_ERR_NOASSOC) {
+    // No program claims the extension (a fresh Wine prefix, for one); the class of HTML documents may still have one.
+    SHELLEXECUTEINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_CLASSNAME | SEE_MASK_FLAG_NO_UI;
+    info.hwnd = owner;
+    info.lpVerb = "open";
+    info.lpFile = path.c_str();
+    info.lpClass = "htmlfile";
+    info.nShow = SW_SHOWNORMAL;
+    if (ShellExecuteExA(&info)) result = 33;
+  }
   if (result <= 32) throw AppError("Cannot open the help document " + path + ": " + ShellErrorText(result));
 }
 
