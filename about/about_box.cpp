@@ -203,9 +203,9 @@ TAboutBox::~TAboutBox() {
 }
 
 HFONT TAboutBox::Font(const char* face, int height, bool bold, bool italic) {
-  VkFont spec = MakeFont(face, height, bold, vk::clBlack);
-  spec.italic = italic;
-  const LOGFONTA lf = spec.Logical();
+  VkFont font = MakeFont(face, height, bold, vk::clBlack);
+  font.italic = italic;
+  const LOGFONTA lf = font.Logical();
   fonts_.emplace_back(CreateFontIndirectA(&lf));
   return static_cast<HFONT>(fonts_.back().get());
 }
