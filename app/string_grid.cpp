@@ -14,6 +14,7 @@ namespace {
 const char kGridClass[] = "QmStringGrid";
 constexpr int kLine = 1;        // width of a grid line
 constexpr int kTextLeft = 2;    // the cells' text starts this far right of the cell's left edge
+constexpr int kTextTop = 2;     // and this far below its top edge
 constexpr COLORREF kCellLine = RGB(192, 192, 192);
 
 struct Grid {
@@ -79,8 +80,10 @@ void LoadEditor(Grid& g) {
 
 void PlaceEditor(Grid& g) {
   if (g.model.IsRowShown(g.model.row(), VisibleRows(g))) {
+    // The editor's text stands where the cell paints its own.
     const RECT r = CellRect(g, g.model.col(), g.model.row());
-    SetWindowPos(g.editor, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+    const int top = std::min(kTextTop, g.rowHeight - 1);
+    SetWindowPos(g.editor, nullptr, r.left, r.top + top, r.right - r.left, r.bottom - r.top - top,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   } else {
     ShowWindow(g.editor, SW_HIDE);
@@ -191,7 +194,7 @@ void Paint(Grid& g, HDC target) {
 
     auto text = [&](const RECT& r, const std::string& s) {
       RECT clip = r;
-      ExtTextOutA(dc, r.left + kTextLeft, r.top + 2, ETO_CLIPPED, &clip, s.data(), static_cast<UINT>(s.size()),
+      ExtTextOutA(dc, r.left + kTextLeft, r.top + kTextTop, ETO_CLIPPED, &clip, s.data(), static_cast<UINT>(s.size()),
                   nullptr);
     };
 
