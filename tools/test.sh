@@ -66,6 +66,19 @@ if build win64; then
   [ -n "$saved_display" ] && export DISPLAY="$saved_display"
 fi
 
+# The install test: the win64 installer, installed, started and removed in a prefix and display of its own. It prints
+# its checks and ends with its own "N passed, N failed", which is added to the totals.
+echo "== Install test (the win64 installer under Wine)"
+bash tools/install_test.sh </dev/null 2>"$log_dir/install-test-errors.log" | tee "$log_dir/install-test-results.log" |
+  grep -v -E '^[0-9]+ passed, [0-9]+ failed$'
+install_counts=$(tail -1 "$log_dir/install-test-results.log")
+if [[ $install_counts =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]]; then
+  passed=$((passed + BASH_REMATCH[1]))
+  failed=$((failed + BASH_REMATCH[2]))
+else
+  echo "   the install test ended abnormally"; failed=$((failed + 1))
+fi
+
 echo "Logs: $log_dir"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
