@@ -13,7 +13,6 @@ namespace {
 
 const char kPanelClass[] = "QmPanel";
 const char kSpeedProp[] = "QmSpeedButton";
-const char kPanelProp[] = "QmPanelData";
 
 struct PanelData {
   Bevel bevel = Bevel::None;
@@ -30,7 +29,9 @@ struct SpeedData {
 };
 
 SpeedData* Speed(HWND hwnd) { return static_cast<SpeedData*>(GetPropA(hwnd, kSpeedProp)); }
-PanelData* PanelOf(HWND hwnd) { return static_cast<PanelData*>(GetPropA(hwnd, kPanelProp)); }
+// A panel keeps its data in its window's extra bytes, not in a window property: the panel procedure looks it up for
+// every message, and under Wine every property lookup is a round trip to the server.
+PanelData* PanelOf(HWND hwnd) { return reinterpret_cast<PanelData*>(GetWindowLongPtrA(hwnd, 0)); }
 
 struct GroupRelease {
   HWND except;
@@ -177,12 +178,12 @@ void DrawSpeed(const DRAWITEMSTRUCT* di) {
 LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_NCCREATE) {
     auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
-    SetPropA(hwnd, kPanelProp, cs->lpCreateParams);
+    SetWindowLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
     return DefWindowProcA(hwnd, msg, wp, lp);
   }
   PanelData* d = PanelOf(hwnd);
   if (msg == WM_NCDESTROY) {
-    RemovePropA(hwnd, kPanelProp);
+    SetWindowLongPtrA(hwnd, 0, 0);
     if (d) {
       if (d->brush) DeleteObject(d->brush);
       delete d;
@@ -255,6 +256,7 @@ void RegisterControlClasses(HINSTANCE instance) {
   wc.lpfnWndProc = PanelProc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.cbWndExtra = sizeof(PanelData*);
   wc.lpszClassName = kPanelClass;
   RegisterClassA(&wc);
 }

@@ -222,8 +222,10 @@ void TMainForm::SelectDialogKind(int kind) {
     SetWindowTextA(hwnd_, caption);
     KindPanel* panel = Panel(kind);
     panel->EnsureCreated();
+    // Only the panel that was current is enabled; disabling the others again would send each a WM_CANCELMODE.
     for (const auto& other : kKinds) {
-      if (other.kind != kind) EnableWindow(Panel(other.kind)->panel(), FALSE);
+      HWND window = Panel(other.kind)->panel();
+      if (other.kind != kind && IsWindowEnabled(window)) EnableWindow(window, FALSE);
     }
     EnableWindow(panel->panel(), TRUE);
     SetWindowPos(panel->panel(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
