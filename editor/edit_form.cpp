@@ -1,8 +1,17 @@
 #include "editor/edit_form.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+
 #include "app/controls.h"
-#include "app/form.h"
+#include "app/help.h"
+#include "app/settings.h"
+#include "app/settings_core.h"
 #include "app/win_util.h"
+#include "editor/copyall_core.h"
+#include "editor/pane_layout_core.h"
 #include "resource.h"
 
 namespace qm {
@@ -10,71 +19,372 @@ namespace qm {
 TEditForm* EditForm = nullptr;
 
 namespace {
+
 const char kClassName[] = "TEditForm";
+constexpr int kClientWidth = 576;   // the main window's client size
+constexpr int kClientHeight = 376;
+constexpr int kHeaderHeight = 26;
+constexpr int kCopyButtonWidth = 27;
+constexpr int kButtonWidth = 86;
+constexpr int kButtonHeight = 26;
+constexpr int kButtonMargin = 8;
+constexpr int kBevel = 1;           // the panes' raised edge
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTEXTHELP | WS_EX_CONTROLPARENT;
+
+// Header strips draw their caption as a panel does: left-justified, vertically centred, bold.
+LRESULT CALLBACK HeaderProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+  switch (msg) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd, &ps);
+      RECT r;
+      GetClientRect(hwnd, &r);
+      const std::string caption = GetText(hwnd);
+      {
+        ScopedSelectObject font(dc, BoldFont(-13));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        DrawTextA(dc, caption.c_str(), -1, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+      }
+      EndPaint(hwnd, &ps);
+      return 0;
+    }
+    case WM_SETTEXT:
+      InvalidateRect(hwnd, nullptr, TRUE);
+      break;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(hwnd, HeaderProc, 0);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
+// A multi-line edit that handles the dialog keyboard closes its parent on Esc. Its parent here is a pane, which
+// must not go away: the request goes to the editor window, which closes as Esc asks.
+LRESULT CALLBACK PaneProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+  switch (msg) {
+    case WM_CLOSE:
+      PostMessageA(GetAncestor(hwnd, GA_ROOT), WM_CLOSE, 0, 0);
+      return 0;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(hwnd, PaneProc, 0);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+int HeightOf(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return r.bottom - r.top;
+}
+
+// Whether the control could take the focus once the form shows: it and its parents up to the form are visible and
+// enabled.
+bool CanFocus(HWND control, HWND form) {
+  for (HWND h = control; h && h != form; h = GetParent(h)) {
+    if (!(GetWindowLongA(h, GWL_STYLE) & WS_VISIBLE) || !IsWindowEnabled(h)) return false;
+  }
+  return control != nullptr;
+}
+
+std::string SelectedText(HWND memo) {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageA(memo, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  if (start == end) return {};
+  const std::string text = GetText(memo);
+  const std::size_t from = std::min<std::size_t>(std::min(start, end), text.size());
+  const std::size_t to = std::min<std::size_t>(std::max(start, end), text.size());
+  return text.substr(from, to - from);
+}
+
+bool HasSelection(HWND memo) {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageA(memo, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return start != end;
+}
+
+}  // namespace
+
 void TEditForm::Create(HWND mainWindow) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSA wc{};
   wc.lpfnWndProc = WindowProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hInstance = instance;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   wc.lpszClassName = kClassName;
   RegisterClassA(&wc);
+
   auto* form = new TEditForm(mainWindow);
   EditForm = form;
-  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-  form->hwnd_ = CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kClassName,
-                                "Quillmark for Delphi - Code Editor", style, 0, 0, 582, 405, mainWindow, nullptr,
-                                GetModuleHandleA(nullptr), form);
+  RECT r{0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
+  form->hwnd_ = CreateWindowExA(kExStyle, kClassName, "Quillmark for Delphi - Code Editor", kStyle, 0, 0,
+                                r.right - r.left, r.bottom - r.top, mainWindow, nullptr, instance, form);
+  if (!form->hwnd_) {
+    EditForm = nullptr;
+    delete form;
+    return;
+  }
+  form->CreateControls();
+  SetKeyPreview(form->hwnd_, form);
   form->FormCreate();
 }
 
 void TEditForm::Destroy() {
-  if (!EditForm) return;
-  if (EditForm->hwnd_) DestroyWindow(EditForm->hwnd_);
-  delete EditForm;
+  TEditForm* form = EditForm;
+  if (!form) return;
+  RunCommand(form->main_, [form] { form->FormDestroy(); });
   EditForm = nullptr;
+  if (HWND hwnd = form->hwnd_) {
+    SetKeyPreview(hwnd, nullptr);
+    form->hwnd_ = nullptr;
+    DestroyWindow(hwnd);
+  }
+  // The end of the program may come while the editor is shown; its modal loop still runs on this object.
+  if (form->modal_) form->destroyed_ = true;
+  else delete form;
 }
 
-void TEditForm::FormCreate() {
-  Builder b(hwnd_);
-  memUses_ = b.Memo(IDC_memUses, "", 0, 0, 10, 10, WS_VSCROLL);
-  memDecl_ = b.Memo(IDC_memDecl, "", 0, 0, 10, 10, WS_VSCROLL);
-  memImpl_ = b.Memo(IDC_memImpl, "", 0, 0, 10, 10, WS_VSCROLL);
-  for (HWND m : {memUses_, memDecl_, memImpl_}) SendMessageA(m, WM_SETFONT, reinterpret_cast<WPARAM>(CodeFont()), 0);
-  SetKeyPreview(hwnd_, nullptr);
+TEditForm::Pane TEditForm::CreatePane(int panelId, int headerId, int copyId, int memoId, const char* caption,
+                                      const char* hint, int helpContext, int height) {
+  const int w = kClientWidth - 2 * kEditorBorder;
+  Pane p;
+  p.panel = CreatePanel(hwnd_, panelId, kEditorBorder, 0, w, height, Bevel::Raised, nullptr, WS_CLIPCHILDREN);
+  SetWindowSubclass(p.panel, PaneProc, 0, 0);
+  p.header = CreatePanel(p.panel, headerId, kBevel, kBevel, w - 2 * kBevel, kHeaderHeight, Bevel::None, nullptr,
+                         WS_CLIPCHILDREN);
+  SetWindowTextA(p.header, caption);
+  SetWindowSubclass(p.header, HeaderProc, 0, 0);
+  SpeedButtonStyle style;
+  style.flat = true;
+  style.pictureId = IDB_CLIPBOARD;
+  p.copy = CreateSpeedButton(p.header, copyId, "", w - 2 * kBevel - kCopyButtonWidth, 0, kCopyButtonWidth,
+                             kHeaderHeight, style);
+  AddHint(p.copy, hint);
+  Builder b(p.panel);
+  p.memo = b.Memo(memoId, "", kBevel, kBevel + kHeaderHeight, w - 2 * kBevel,
+                  std::max(0, height - 2 * kBevel - kHeaderHeight), WS_VSCROLL);
+  SendMessageA(p.memo, WM_SETFONT, reinterpret_cast<WPARAM>(CodeFont()), FALSE);
+  SendMessageA(p.memo, EM_SETLIMITTEXT, 0, 0);  // as much text as the control can hold
+  SetWindowContextHelpId(p.memo, static_cast<DWORD>(helpContext));
+  return p;
+}
+
+void TEditForm::CreateControls() {
+  const int w = kClientWidth - 2 * kEditorBorder;
+  uses_ = CreatePane(IDC_pnlUses, IDC_pnlUsesTop, IDC_btnCopyUses, IDC_memUses, " uses:",
+                     "Copy To Clipboard (Ctrl+U)", 7001, usesHeight_);
+  splTop_ = CreateSplitter(hwnd_, IDC_splTop, kEditorBorder, 0, w, kSplitterHeight, false, this);
+  decl_ = CreatePane(IDC_pnlDecl, IDC_pnlDeclTop, IDC_btnCopyDecl, IDC_memDecl, " declarations:",
+                     "Copy To Clipboard (Ctrl+D)", 7002, 140);
+  splBottom_ = CreateSplitter(hwnd_, IDC_splBottom, kEditorBorder, 0, w, kSplitterHeight, true, this);
+  impl_ = CreatePane(IDC_pnlImpl, IDC_pnlImplTop, IDC_btnCopyImpl, IDC_memImpl, " implementation:",
+                     "Copy To Clipboard (Ctrl+I)", 7003, implHeight_);
+  pnlBottom_ = CreatePanel(hwnd_, IDC_pnlBottom, kEditorBorder, 0, w, kButtonPanelHeight, Bevel::None, nullptr, 0);
+  Builder b(pnlBottom_);
+  btnCopyAll_ = b.Button(IDC_btnCopyAll, "Copy All", 0, 0, kButtonWidth, kButtonHeight);
+  AddHint(btnCopyAll_, "Copy All To Clipboard (Ctrl+A)");
+  btnClose_ = b.Button(IDC_btnClose, "Close", 0, 0, kButtonWidth, kButtonHeight);
+  AddHint(btnClose_, "Close Editor (Esc)");
   Layout();
 }
 
+void TEditForm::PlacePane(const Pane& pane, int x, int y, int w, int h) {
+  MoveWindow(pane.panel, x, y, w, h, TRUE);
+  const int inner = std::max(0, w - 2 * kBevel);
+  MoveWindow(pane.header, kBevel, kBevel, inner, kHeaderHeight, TRUE);
+  MoveWindow(pane.copy, std::max(0, inner - kCopyButtonWidth), 0, kCopyButtonWidth, kHeaderHeight, TRUE);
+  MoveWindow(pane.memo, kBevel, kBevel + kHeaderHeight, inner, std::max(0, h - 2 * kBevel - kHeaderHeight), TRUE);
+}
+
+// Top-aligned: the uses pane and the upper splitter; bottom-aligned from the bottom up: the button panel, the
+// implementation pane and the lower splitter; the declarations pane in between.
 void TEditForm::Layout() {
-  RECT r;
-  GetClientRect(hwnd_, &r);
-  const int w = r.right;
-  MoveWindow(memUses_, 0, 0, w, 60, TRUE);
-  MoveWindow(memDecl_, 0, 62, w, 100, TRUE);
-  MoveWindow(memImpl_, 0, 164, w, r.bottom - 164, TRUE);
+  if (!pnlBottom_) return;
+  RECT rc;
+  GetClientRect(hwnd_, &rc);
+  const int x = kEditorBorder;
+  const int w = std::max(0, static_cast<int>(rc.right) - 2 * kEditorBorder);
+  const PaneHeights h = FitPanes(usesHeight_, implHeight_, PaneSpace(rc.bottom));
+  usesHeight_ = h.uses;
+  implHeight_ = h.impl;
+
+  int y = kEditorBorder;
+  PlacePane(uses_, x, y, w, h.uses);
+  y += h.uses;
+  MoveWindow(splTop_, x, y, w, kSplitterHeight, TRUE);
+  y += kSplitterHeight;
+  PlacePane(decl_, x, y, w, h.decl);
+
+  const int buttonsTop = rc.bottom - kEditorBorder - kButtonPanelHeight;
+  MoveWindow(pnlBottom_, x, buttonsTop, w, kButtonPanelHeight, TRUE);
+  const int buttonTop = (kButtonPanelHeight - kButtonHeight) / 2;
+  MoveWindow(btnClose_, w - kButtonMargin - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight, TRUE);
+  MoveWindow(btnCopyAll_, w - 2 * (kButtonMargin + kButtonWidth), buttonTop, kButtonWidth, kButtonHeight, TRUE);
+  PlacePane(impl_, x, buttonsTop - h.impl, w, h.impl);
+  MoveWindow(splBottom_, x, buttonsTop - h.impl - kSplitterHeight, w, kSplitterHeight, TRUE);
+}
+
+int TEditForm::UsesHeight() const { return HeightOf(uses_.panel); }
+int TEditForm::DeclHeight() const { return HeightOf(decl_.panel); }
+int TEditForm::ImplHeight() const { return HeightOf(impl_.panel); }
+
+void TEditForm::SetPaneHeights(int uses, int decl, int impl) {
+  // The declarations pane takes what the others leave, so its own stored height only counts through its limits.
+  (void)decl;
+  usesHeight_ = ClampPaneHeight(uses, kUsesPaneLimits);
+  implHeight_ = ClampPaneHeight(impl, kImplPaneLimits);
+  Layout();
 }
 
 void TEditForm::FillPanes(const Lines& uses, const Lines& decl, const Lines& impl) {
-  SetText(memUses_, JoinCrLf(uses));
-  SetText(memDecl_, JoinCrLf(decl));
-  SetText(memImpl_, JoinCrLf(impl));
+  SetText(uses_.memo, "");
+  SetText(decl_.memo, "");
+  SetText(impl_.memo, "");
+  SetText(uses_.memo, JoinCrLf(uses));
+  SetText(decl_.memo, JoinCrLf(decl));
+  SetText(impl_.memo, JoinCrLf(impl));
+}
+
+void TEditForm::FormCreate() {
+  const RECT main = RestoredWindowRect(main_);
+  maxHeight_ = main.bottom - main.top;
+  LoadEditorSettings(*this);
+  splBottomMoved();
 }
 
 void TEditForm::FormShow() {
-  RECT r;
-  GetWindowRect(main_, &r);
+  const RECT r = RestoredWindowRect(main_);
   SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
   SetText(hwnd_, GetText(main_));
-  Layout();
+  if (CanFocus(impl_.memo, hwnd_)) {
+    lastFocus_ = impl_.memo;  // takes the focus when the window becomes active
+    for (HWND memo : {impl_.memo, decl_.memo, uses_.memo}) {
+      SendMessageA(memo, EM_SETSEL, 0, 0);
+      SendMessageA(memo, EM_SCROLLCARET, 0, 0);
+    }
+  }
 }
 
+void TEditForm::FormDestroy() { SaveEditorSettings(*this); }
+
 void TEditForm::ShowModal() {
+  if (!hwnd_ || modal_) return;
   FormShow();
   modal_ = true;
   RunModal(hwnd_, main_);
   modal_ = false;
+  if (destroyed_) delete this;
+}
+
+void TEditForm::btnCloseClick() {
+  if (!hwnd_ || !IsWindowVisible(hwnd_)) return;
+  // The main window comes back before this one goes, so that the activation returns to it.
+  EnableWindow(main_, TRUE);
+  ShowWindow(hwnd_, SW_HIDE);
+}
+
+void TEditForm::FormKeyDown(WPARAM key) {
+  if (key == VK_ESCAPE) {
+    btnCloseClick();
+    return;
+  }
+  if (!CtrlHeld()) return;
+  switch (key) {
+    case 'A': btnCopyAllClick(); break;
+    case 'D': btnCopyDeclClick(); break;
+    case 'I': btnCopyImplClick(); break;
+    case 'U': btnCopyUsesClick(); break;
+    default: break;
+  }
+}
+
+void TEditForm::splBottomMoved() {
+  // The button panel stays the lowest of the bottom-aligned controls.
+  Layout();
+}
+
+void TEditForm::CopyPane(HWND memo) {
+  RunCommand(hwnd_, [&] {
+    PutClipboardText(hwnd_, HasSelection(memo) ? SelectedText(memo) : PaneCopyText(GetText(memo)));
+  });
+}
+
+void TEditForm::btnCopyUsesClick() { CopyPane(uses_.memo); }
+void TEditForm::btnCopyDeclClick() { CopyPane(decl_.memo); }
+void TEditForm::btnCopyImplClick() { CopyPane(impl_.memo); }
+
+void TEditForm::btnCopyAllClick() {
+  RunCommand(hwnd_, [&] {
+    const Lines lines = CopyAllLines(LoadFrameTexts(), GetText(uses_.memo), GetText(decl_.memo), GetText(impl_.memo));
+    PutClipboardText(hwnd_, JoinCrLf(lines));
+  });
+}
+
+// A click on a pane's copy button leaves the typing where it was.
+void TEditForm::KeepMemoFocus() {
+  HWND focus = GetFocus();
+  if (focus && IsSpeedButton(focus) && lastFocus_ && IsWindow(lastFocus_) && !IsSpeedButton(lastFocus_))
+    SetFocus(lastFocus_);
+}
+
+void TEditForm::SplitterBegin(int id) { dragStart_ = id == IDC_splTop ? usesHeight_ : implHeight_; }
+
+void TEditForm::SplitterDrag(int id, int delta) {
+  RECT rc;
+  GetClientRect(hwnd_, &rc);
+  const int space = PaneSpace(rc.bottom);
+  if (id == IDC_splTop) {
+    const HeightRange range = UsesDragRange(usesHeight_, implHeight_, space);
+    usesHeight_ = std::clamp(dragStart_ + delta, range.min, range.max);
+  } else {
+    // The lower splitter sits above the implementation pane: moving it down makes the pane smaller.
+    const HeightRange range = ImplDragRange(usesHeight_, implHeight_, space);
+    implHeight_ = std::clamp(dragStart_ - delta, range.min, range.max);
+  }
+  Layout();
+}
+
+void TEditForm::SplitterEnd(int id) {
+  if (id == IDC_splBottom) splBottomMoved();
+}
+
+void TEditForm::OnCommand(int id, int code, HWND control) {
+  if (!control) {
+    if (id == IDCANCEL) btnCloseClick();  // Esc on a button, from the dialog keyboard
+    return;
+  }
+  if (code == EN_SETFOCUS) {
+    lastFocus_ = control;
+    return;
+  }
+  if (code != BN_CLICKED) return;
+  switch (id) {
+    case IDC_btnCopyUses:
+      btnCopyUsesClick();
+      KeepMemoFocus();
+      break;
+    case IDC_btnCopyDecl:
+      btnCopyDeclClick();
+      KeepMemoFocus();
+      break;
+    case IDC_btnCopyImpl:
+      btnCopyImplClick();
+      KeepMemoFocus();
+      break;
+    case IDC_btnCopyAll: btnCopyAllClick(); break;
+    case IDC_btnClose: btnCloseClick(); break;
+    default: break;
+  }
 }
 
 LRESULT CALLBACK TEditForm::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -88,19 +398,40 @@ LRESULT CALLBACK TEditForm::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
 }
 
 LRESULT TEditForm::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT result = 0;
   switch (msg) {
-    case WM_CLOSE:
-      ShowWindow(hwnd_, SW_HIDE);
-      return 0;
     case WM_COMMAND:
-      if (LOWORD(wp) == IDCANCEL && lp == 0) {
-        ShowWindow(hwnd_, SW_HIDE);
-        return 0;
+      OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
+      return 0;
+    case WM_SIZE:
+      Layout();
+      return 0;
+    case WM_GETMINMAXINFO:
+      if (maxHeight_ > 0) {
+        auto* info = reinterpret_cast<MINMAXINFO*>(lp);
+        info->ptMaxTrackSize.y = maxHeight_;
+        info->ptMaxSize.y = std::min<LONG>(info->ptMaxSize.y, maxHeight_);
       }
-      break;
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wp) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus) && !IsSpeedButton(focus)) lastFocus_ = focus;
+      } else if (!HIWORD(wp)) {
+        HWND focus = lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_) ? lastFocus_ : impl_.memo;
+        SetFocus(focus);
+      }
+      return 0;
+    case WM_CLOSE:
+      btnCloseClick();
+      return 0;
+    case WM_HELP:
+      ShowContextHelp(hwnd_, reinterpret_cast<HELPINFO*>(lp));
+      return TRUE;
     default:
       break;
   }
+  if (HandleContainerMessage(hwnd_, msg, wp, lp, result)) return result;
   return DefWindowProcA(hwnd_, msg, wp, lp);
 }
 

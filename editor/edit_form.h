@@ -3,14 +3,17 @@
 
 #include <windows.h>
 
+#include "app/form.h"
 #include "dialogs/frame_core.h"
+#include "editor/splitter.h"
 
 namespace qm {
 
-class TEditForm {
+class TEditForm : public KeyPreview, public SplitterSink {
  public:
-  // Created hidden right after the main window; destroyed at the end of the program.
+  // Created hidden right after the main window; destroyed at the end of the program, before the main window.
   static void Create(HWND mainWindow);
+  // Saves the pane heights (a failure shows the error box) and destroys the window.
   static void Destroy();
 
   // The builders' side: clear the three panes, then fill them.
@@ -20,20 +23,66 @@ class TEditForm {
 
   HWND hwnd() const { return hwnd_; }
 
+  // Pane heights, for the settings. Setting them applies each pane's limits.
+  int UsesHeight() const;
+  int DeclHeight() const;
+  int ImplHeight() const;
+  void SetPaneHeights(int uses, int decl, int impl);
+
+  // Event handlers.
+  void FormCreate();
+  void FormShow();
+  void FormDestroy();
+  void FormKeyDown(WPARAM key) override;
+  void splBottomMoved();
+  void btnCopyUsesClick();
+  void btnCopyDeclClick();
+  void btnCopyImplClick();
+  void btnCopyAllClick();
+  void btnCloseClick();
+
+  void SplitterBegin(int id) override;
+  void SplitterDrag(int id, int delta) override;
+  void SplitterEnd(int id) override;
+
  private:
   explicit TEditForm(HWND mainWindow) : main_(mainWindow) {}
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
-  void FormCreate();
-  void FormShow();
+  void CreateControls();
+  void OnCommand(int id, int code, HWND control);
   void Layout();
+  void CopyPane(HWND memo);
+  void KeepMemoFocus();
+
+  struct Pane {
+    HWND panel = nullptr;
+    HWND header = nullptr;
+    HWND copy = nullptr;
+    HWND memo = nullptr;
+  };
+  Pane CreatePane(int panelId, int headerId, int copyId, int memoId, const char* caption, const char* hint,
+                  int helpContext, int height);
+  static void PlacePane(const Pane& pane, int x, int y, int w, int h);
 
   HWND main_;
   HWND hwnd_ = nullptr;
-  HWND memUses_ = nullptr;
-  HWND memDecl_ = nullptr;
-  HWND memImpl_ = nullptr;
+  Pane uses_;
+  Pane decl_;
+  Pane impl_;
+  HWND splTop_ = nullptr;
+  HWND splBottom_ = nullptr;
+  HWND pnlBottom_ = nullptr;
+  HWND btnCopyAll_ = nullptr;
+  HWND btnClose_ = nullptr;
+
+  int usesHeight_ = 70;   // the window's design heights, until the settings give theirs
+  int implHeight_ = 120;
+  int dragStart_ = 0;
+  int maxHeight_ = 0;     // the window's height constraint: the main window's height at creation
+  HWND lastFocus_ = nullptr;
   bool modal_ = false;
+  bool destroyed_ = false;
 };
 
 extern TEditForm* EditForm;
