@@ -247,6 +247,16 @@ TEST_F(FileOpKind, AnimationPlaysOnlyWhileTheKindIsCurrent) {
   EXPECT_TRUE(WaitUntil([&] { return ThreadsOf(p.pid()) == idle; }));
 }
 
+TEST_F(FileOpKind, StartsPlayingWhenTheStoredKindIsTheFileOperation) {
+  WriteSetting("DlgType", "12");
+  Program p;
+  EXPECT_EQ(p.Caption(), "Quillmark for Delphi - [SHFileOperation]");
+  ASSERT_TRUE(WaitUntil([&] { return ThreadsOf(p.pid()) > 0; }));
+  const int playing = ThreadsOf(p.pid());
+  p.Click(IDC_tbnMessageBox);
+  EXPECT_TRUE(WaitUntil([&] { return ThreadsOf(p.pid()) == playing - 1; }));
+}
+
 TEST_F(FileOpKind, CopyOfTheDefaultsWithTwoSources) {
   Program p;
   p.Click(IDC_tbnFileOp);
