@@ -79,6 +79,19 @@ else
   echo "   the install test ended abnormally"; failed=$((failed + 1))
 fi
 
+# The compile check: every dialog kind's generated code compiled with Free Pascal for win64 and run under Wine, with a
+# prefix and display of its own (tools/compile_check.sh). It ends with its own "N passed, N failed", added to the totals.
+echo "== Compile check (the generated code compiled with Free Pascal and run under Wine)"
+bash tools/compile_check.sh </dev/null 2>"$log_dir/compile-check-errors.log" |
+  tee "$log_dir/compile-check-results.log" | grep -v -E '^[0-9]+ passed, [0-9]+ failed$'
+compile_counts=$(tail -1 "$log_dir/compile-check-results.log")
+if [[ $compile_counts =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]]; then
+  passed=$((passed + BASH_REMATCH[1]))
+  failed=$((failed + BASH_REMATCH[2]))
+else
+  echo "   the compile check ended abnormally"; failed=$((failed + 1))
+fi
+
 echo "Logs: $log_dir"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
