@@ -528,13 +528,14 @@ class Session {
       const double t0 = NowMs();
       PostMessageA(about_, BM_CLICK, 0, 0);
       HWND box = nullptr;
-      const char* found = kAboutClass;
+      const char* found = nullptr;
       const bool shown = Poll(
           [&] {
+            found = kAboutClass;
             box = FindTop(p_.pid(), kAboutClass, true);
             if (!box) {
-              box = FindTop(p_.pid(), "#32770", true);  // an About window of a build without TAboutBox
-              found = "#32770";
+              found = "#32770";  // an About window of a build without TAboutBox
+              box = FindTop(p_.pid(), found, true);
             }
             return box && Answers(box);
           },
