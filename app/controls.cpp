@@ -206,6 +206,9 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
       if (d && d->bevel != Bevel::None) InvalidateRect(hwnd, nullptr, TRUE);
       break;
+    case WM_CLOSE:
+      // A multi-line edit sends WM_CLOSE to its parent on Esc; a panel is never closed on its own.
+      return 0;
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_DRAWITEM:

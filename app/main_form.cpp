@@ -343,6 +343,15 @@ LRESULT TMainForm::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       // IDOK and IDCANCEL from the dialog keyboard (Enter, Esc) have no meaning here.
       if (lp == 0) return 0;
       break;
+    case WM_NEXTDLGCTL: {
+      // The dialog keyboard asks the window to move the focus (a label's accelerator, for one).
+      HWND target = LOWORD(lp) ? reinterpret_cast<HWND>(wp) : GetNextDlgTabItem(hwnd_, GetFocus(), wp != 0);
+      if (target) {
+        if (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(target, EM_SETSEL, 0, -1);
+        SetFocus(target);
+      }
+      return 0;
+    }
     case WM_HELP:
       ShowContextHelp(hwnd_, reinterpret_cast<HELPINFO*>(lp));
       return TRUE;

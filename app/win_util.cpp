@@ -31,7 +31,10 @@ void PutClipboardText(HWND owner, const std::string& text) {
     memcpy(p, text.c_str(), text.size() + 1);
     GlobalUnlock(memory.get());
   }
-  if (!OpenClipboard(owner)) throw AppError(LoadStr(IDS_NOCLIPBOARD));
+  // Another program may hold the clipboard for a moment; one that keeps it gets the error.
+  bool open = false;
+  for (int attempt = 0; attempt < 5 && !(open = OpenClipboard(owner) != FALSE); ++attempt) Sleep(20);
+  if (!open) throw AppError(LoadStr(IDS_NOCLIPBOARD));
   EmptyClipboard();
   if (SetClipboardData(CF_TEXT, memory.get())) memory.release();  // the clipboard owns it now
   CloseClipboard();
@@ -95,6 +98,9 @@ HFONT MakeFont(const char* face, int height, int weight, BYTE charset) {
 }  // namespace
 
 HWND FindControl(HWND root, int id) {
+  // A kind panel's controls are its direct children: GetDlgItem finds them with one look at the window list, where
+  // searching the whole tree asks Wine's server once for every window below root.
+  if (HWND direct = GetDlgItem(root, id)) return direct;
   FindData d{id, nullptr};
   EnumChildWindows(root, FindChild, reinterpret_cast<LPARAM>(&d));
   return d.found;
@@ -113,7 +119,9 @@ HFONT BoldFont(int height) {
 }
 
 HFONT CodeFont() {
-  static HFONT font = MakeFont("Courier New", -13, FW_NORMAL, ANSI_CHARSET);
+  // Fixed pitch: where "Courier New" is missing, Windows picks another fixed-pitch face, not a proportional one.
+  static HFONT font = CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, "Courier New");
   return font;
 }
 

@@ -469,3 +469,23 @@ TEST_F(OpenFileKind, FilterIndexOutsideItsRangeIsHeldInIt) {
   SendMessageA(p.Ctl(IDC_OpenIndex_UD), UDM_SETPOS32, 0, 9);
   EXPECT_EQ(p.Text(IDC_OpenIndex), "9");
 }
+
+TEST_F(OpenFileKind, LabelAcceleratorsMoveTheFocusToTheirFields) {
+  Program p;
+  Start(p);
+  ClickInto(p.Ctl(IDC_edtOpenVar));
+  ASSERT_TRUE(WaitUntil([&] { return Focus(p) == p.Ctl(IDC_edtOpenVar); }));
+  const std::pair<WORD, int> keys[] = {{'T', IDC_OpenTitle}, {'D', IDC_OpenDir}, {'N', IDC_OpenFile},
+                                       {'V', IDC_edtOpenVar}, {'F', IDC_GridOpen}};
+  for (const auto& [key, id] : keys) {
+    PressWithAlt(p, key);
+    EXPECT_TRUE(WaitUntil([&] {
+      HWND f = Focus(p);
+      return f == p.Ctl(id) || (id == IDC_GridOpen && GetParent(f) == p.Ctl(id));
+    })) << static_cast<char>(key);
+  }
+  // "Filter &Index:" leads nowhere: Alt+I is the "&Init Dialog with" box's, which it toggles.
+  PressWithAlt(p, 'I');
+  EXPECT_TRUE(WaitUntil([&] { return p.Checked(IDC_chkInitOpen); }));
+  EXPECT_NE(Focus(p), p.Ctl(IDC_OpenIndex));
+}
