@@ -18,12 +18,26 @@ Lines Fragment(const FrameTexts& texts, const Lines& body) {
 }
 
 std::string JoinCrLf(const Lines& lines) {
+  // A text copied into a line may itself hold line breaks (a single-line field takes them from WM_SETTEXT or a
+  // paste) or, from a caller other than a control, a NUL: every break becomes CR LF, so that each line of the text
+  // ends with CR LF, and a NUL is left out, since the clipboard's text would end there and lose the rest.
   std::size_t size = 0;
   for (const auto& l : lines) size += l.size() + 2;
   std::string out;
   out.reserve(size);
   for (const auto& l : lines) {
-    out += l;
+    std::size_t from = 0;
+    for (std::size_t i = 0; i < l.size(); ++i) {
+      const char c = l[i];
+      if (c != '\r' && c != '\n' && c != '\0') continue;
+      out.append(l, from, i - from);
+      if (c != '\0') {
+        out += "\r\n";
+        if (c == '\r' && i + 1 < l.size() && l[i + 1] == '\n') ++i;
+      }
+      from = i + 1;
+    }
+    out.append(l, from, std::string::npos);
     out += "\r\n";
   }
   return out;

@@ -51,7 +51,8 @@ struct GeneratedCode {
 // header1, the body, footer.
 Lines Fragment(const FrameTexts& texts, const Lines& body);
 
-// Every line followed by CR LF, the last one too.
+// Every line followed by CR LF, the last one too. A line break inside a line (CR LF, a lone CR or a lone LF) is
+// written as CR LF, and a NUL inside a line is left out: the text holds no NUL and all its lines end with CR LF.
 std::string JoinCrLf(const Lines& lines);
 
 // Splits a text at its line breaks (CR LF, a lone CR or a lone LF). A final break does not start another line, so

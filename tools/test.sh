@@ -49,6 +49,20 @@ build native && {
     ./build/native/unit_tests >"$log_dir/unit.log" 2>&1
   count_gtest "$log_dir/unit.log" $?
 }
+# The fuzz targets of the core (tools/fuzz.sh --check): each replays the inputs that ever failed, then runs 20,000
+# seeded inputs under AddressSanitizer and UndefinedBehaviorSanitizer; one count per target.
+build fuzz && {
+  echo "== Fuzz targets of the core (libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer)"
+  bash tools/fuzz.sh --check </dev/null >"$log_dir/fuzz.log" 2>&1
+  grep -E 'FAILED|^      ' "$log_dir/fuzz.log"
+  fuzz_counts=$(tail -1 "$log_dir/fuzz.log")
+  if [[ $fuzz_counts =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]]; then
+    passed=$((passed + BASH_REMATCH[1]))
+    failed=$((failed + BASH_REMATCH[2]))
+  else
+    echo "   the fuzz runs ended abnormally"; tail -5 "$log_dir/fuzz.log"; failed=$((failed + 1))
+  fi
+}
 build win32
 if build win64; then
   echo "== End-to-end tests (win64 under Wine)"

@@ -1,0 +1,71 @@
+// The Run dialog kind's generator with any options: title, description and directory of any bytes and length, any
+// icon and flags. Checks the buffer sizes it writes against the texts they hold.
+#include "dialogs/rundlg_core.h"
+#include "tests/fuzz/fuzz_support.h"
+
+namespace {
+
+// The wide and the 8-bit allocation of each text that is written, in one part (fragment or editor statements).
+void CheckBuffers(const qm::Lines& lines, const std::string& outer, const qm::RunDlgOptions& o) {
+  const std::string indent = outer + "  ";
+  const struct {
+    const char* var;
+    std::string literal;
+    bool present;
+  } items[] = {{"lpTitle", o.title, !o.title.empty()},
+               {"lpDescription", qm::JoinMemoLines(o.descriptionLines), !o.description.empty()},
+               {"lpDirectory", o.directory, !o.directory.empty()}};
+  for (const auto& item : items) {
+    const std::string var = item.var;
+    const std::string getMem = indent + "GetMem(" + var + ", ";
+    const std::vector<std::string> sizes = fuzz::NumbersIn(lines, getMem, ");");
+    if (!item.present) {
+      fuzz::Require(sizes.empty(), "a text left out is still allocated", var);
+      continue;
+    }
+    fuzz::Require(sizes.size() == 2, "a text is not allocated twice (wide and 8-bit)", var);
+    // GetMem and StringToWideChar take an Integer.
+    const auto wide = fuzz::CanonicalDecimal(sizes[0], 1, fuzz::kInt32Max);
+    const auto ansi = fuzz::CanonicalDecimal(sizes[1], 1, fuzz::kInt32Max);
+    fuzz::Require(wide && ansi, "a buffer size is no Integer in decimal", sizes[0] + " " + sizes[1]);
+    const auto n = static_cast<std::int64_t>(item.literal.size());
+    fuzz::Require(*wide == 2 * n + 2, "the wide buffer does not hold the text and its zero", sizes[0]);
+    fuzz::Require(*ansi == n + 1, "the 8-bit buffer does not hold the text and its zero", sizes[1]);
+    const std::string convert = indent + "StringToWideChar('" + item.literal + "', PWideChar(" + var + "), ";
+    fuzz::CheckNumberLine(lines, convert, ");", 1, fuzz::kInt32Max, n + 1, "the characters converted");
+    const std::string copy = indent + "StrPCopy(PAnsiChar(" + var + "), '" + item.literal + "');";
+    bool copied = false;
+    for (const std::string& line : lines) copied = copied || line == copy;
+    fuzz::Require(copied, "the 8-bit copy of a text is missing", var);
+  }
+  std::vector<std::string> args;
+  for (const std::string& line : lines)
+    if (fuzz::StartsWith(line, outer + "SHRunFile(Handle, ")) args = fuzz::TrailingArguments(line, 1);
+  fuzz::Require(args.size() == 1, "the call has no flags argument");
+  fuzz::CheckFlags(args[0], 47, qm::RunDlgFlags(o), "the Run dialog flags");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzz::Input in(data, size);
+  qm::RunDlgOptions o;
+  o.title = in.Text();
+  o.description = in.Text();
+  o.descriptionLines = in.Bool() ? qm::SplitLines(o.description) : in.MemoLines();
+  o.applicationIcon = in.Bool();
+  o.directory = in.Text();
+  o.noBrowse = in.Bool();
+  o.noDefault = in.Bool();
+  o.calcDirectory = in.Bool();
+  o.noLabel = in.Bool();
+  o.noSeparateMemory = in.Bool();
+  const qm::FrameTexts t = qm::FrameTexts::Defaults();
+  const qm::GeneratedCode code = qm::GenerateRunDlg(o, t);
+  fuzz::CheckFrame(code, t);
+  // The fragment's statements end before the footer.
+  const qm::Lines statements(code.fragment.begin() + 7, code.fragment.end() - 1);
+  CheckBuffers(statements, "", o);
+  CheckBuffers(code.impl, "  ", o);
+  return 0;
+}
