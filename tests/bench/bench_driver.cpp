@@ -198,7 +198,7 @@ double PrivateKBytes(const Memory& m) {
   return KBytes(m.c.PrivateUsage != 0 ? m.c.PrivateUsage : m.c.PagefileUsage);
 }
 
-// Which counters this system fills: a counter that reads 0 for a running program with a window is not implemented.
+// Which counters this system fills: a counter that reads 0 for a running program with a window is one this system does not fill.
 void ReportCounters(const char* who, const Memory& m) {
   const std::string prefix = std::string("counters.") + who + ".";
   const struct {

@@ -226,7 +226,7 @@ def main():
         zero = sorted({k.split(".", 1)[1] for k, v in counters if k.startswith("quillmark.") and v == "0"})
         filled = sorted({k.split(".", 1)[1] for k, v in counters if k.startswith("quillmark.") and v != "0"})
         notes.append("Counters that this system fills for a running program: " + ", ".join(filled) + ".")
-        notes.append("Counters that read 0 (not implemented here): " + (", ".join(zero) or "none") + ".")
+        notes.append("Counters that read 0 (this system does not fill them): " + (", ".join(zero) or "none") + ".")
     for k, v in info:
         if not k.startswith("counters.") and not k.startswith("copy.") and not k.startswith("edit."):
             notes.append(f"{k}: {v}")
