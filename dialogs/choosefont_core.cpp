@@ -1,5 +1,8 @@
 #include "dialogs/choosefont_core.h"
 
+#include <initializer_list>
+#include <string_view>
+
 #include "dialogs/choosecolor_core.h"
 
 namespace qm {
@@ -63,91 +66,131 @@ ChooseFontStart ChooseFontStartValues(const ChooseFontOptions& o) {
 }
 
 namespace {
-// The nine start-value lines (fewer in the literal form, which leaves out the styles the sample font lacks).
-Lines StartValueLines(const ChooseFontOptions& o) {
+// Writes the statements once into both places they go: the fragment at column 0 and the editor's implementation
+// pane two blanks further in. Each line is put together from its pieces in a buffer of its final size, so a
+// generation allocates little more than the lines it hands back.
+class StatementWriter {
+ public:
+  StatementWriter(Lines& fragment, Lines& impl) : fragment_(fragment), impl_(impl) {}
+
+  void Add(std::initializer_list<std::string_view> pieces) {
+    std::size_t size = 2;
+    for (const std::string_view piece : pieces) size += piece.size();
+    std::string& indented = impl_.emplace_back();
+    indented.reserve(size);
+    indented += "  ";
+    for (const std::string_view piece : pieces) indented += piece;
+    fragment_.emplace_back(std::string_view(indented).substr(2));
+  }
+
+ private:
+  Lines& fragment_;
+  Lines& impl_;
+};
+
+// A line of the fragment's comment block from its pieces, in one allocation.
+std::string Concat(std::initializer_list<std::string_view> pieces) {
+  std::size_t size = 0;
+  for (const std::string_view piece : pieces) size += piece.size();
+  std::string line;
+  line.reserve(size);
+  for (const std::string_view piece : pieces) line += piece;
+  return line;
+}
+
+// How many lines the start values take: nine from the variable; fewer in the literal form, which leaves out the
+// styles the sample font lacks.
+std::size_t StartValueCount(const ChooseFontOptions& o) {
+  if (o.initWithVar) return 9;
+  const SampleFont& f = o.sample;
+  return 5 + std::size_t{f.bold} + std::size_t{f.italic} + std::size_t{f.underline} + std::size_t{f.strikeOut};
+}
+
+void WriteStartValues(const ChooseFontOptions& o, StatementWriter& out) {
   if (o.initWithVar) {
-    return {
-        "  rgbColors := Color;",
-        "  lfHeight := Height;",
-        "  if fsBold in Style then lfWeight :=  700;",
-        "  lfItalic := Byte(fsItalic in Style);",
-        "  lfUnderline := Byte(fsUnderline in Style);",
-        "  lfStrikeOut := Byte(fsStrikeOut in Style);",
-        "  lfCharSet := Byte(Charset);",
-        "  lfPitchAndFamily := Byte(Pitch);",
-        "  StrPCopy(lfFaceName, Name);",
-    };
+    out.Add({"  rgbColors := Color;"});
+    out.Add({"  lfHeight := Height;"});
+    out.Add({"  if fsBold in Style then lfWeight :=  700;"});
+    out.Add({"  lfItalic := Byte(fsItalic in Style);"});
+    out.Add({"  lfUnderline := Byte(fsUnderline in Style);"});
+    out.Add({"  lfStrikeOut := Byte(fsStrikeOut in Style);"});
+    out.Add({"  lfCharSet := Byte(Charset);"});
+    out.Add({"  lfPitchAndFamily := Byte(Pitch);"});
+    out.Add({"  StrPCopy(lfFaceName, Name);"});
+    return;
   }
   const SampleFont& f = o.sample;
-  Lines lines = {
-      "  rgbColors := " + ColorLiteral(f.color) + ";",
-      "  lfHeight := " + Decimal(f.height) + ";",
-  };
-  if (f.bold) lines.push_back("  lfWeight :=  700;");
-  if (f.italic) lines.push_back("  lfItalic := 1;");
-  if (f.underline) lines.push_back("  lfUnderline := 1;");
-  if (f.strikeOut) lines.push_back("  lfStrikeOut := 1;");
-  lines.push_back("  lfCharSet := " + Decimal(static_cast<std::uint32_t>(f.charset)) + ";");
-  lines.push_back("  lfPitchAndFamily := " + Decimal(static_cast<std::uint32_t>(f.pitch)) + ";");
-  lines.push_back("  StrPCopy(lfFaceName, '" + f.name + "');");
-  return lines;
+  out.Add({"  rgbColors := ", ColorLiteral(f.color), ";"});
+  out.Add({"  lfHeight := ", Decimal(f.height), ";"});
+  if (f.bold) out.Add({"  lfWeight :=  700;"});
+  if (f.italic) out.Add({"  lfItalic := 1;"});
+  if (f.underline) out.Add({"  lfUnderline := 1;"});
+  if (f.strikeOut) out.Add({"  lfStrikeOut := 1;"});
+  out.Add({"  lfCharSet := ", Decimal(static_cast<std::uint32_t>(f.charset)), ";"});
+  out.Add({"  lfPitchAndFamily := ", Decimal(static_cast<std::uint32_t>(f.pitch)), ";"});
+  out.Add({"  StrPCopy(lfFaceName, '", f.name, "');"});
 }
+
+constexpr std::size_t kCommentLines = 6;      // header2, header3 and the four declaration comments
+constexpr std::size_t kFixedStatements = 21;  // the record set-up and the reading back of the chosen font
 }  // namespace
 
 GeneratedCode GenerateChooseFont(const ChooseFontOptions& o, const FrameTexts& texts) {
   const std::string& v = o.varName;
   const bool both = o.initToLogFont && o.initWithVar;
-
-  Lines statements = {
-      "FillChar(cf, SizeOf(TChooseFont), 0);",
-      both ? "with cf, lf, " + v + " do" : "with cf, lf do",
-      "begin",
-      "  lStructSize := SizeOf(TChooseFont);",
-      "  hwndOwner := Application.Handle;",
-      "  lpLogFont := @lf;",
-      "  Flags := " + Decimal(ChooseFontFlags(o)) + ";",
-  };
-  if (o.limitSize) {
-    statements.push_back("  nSizeMin := " + Decimal(o.minSize) + ";");
-    statements.push_back("  nSizeMax := " + Decimal(o.maxSize) + ";");
-  }
-  if (o.initToLogFont) {
-    const Lines start = StartValueLines(o);
-    statements.insert(statements.end(), start.begin(), start.end());
-  }
-  const Lines tail = {
-      "end;",
-      "if ChooseFont(cf) then with cf, lf, " + v + " do",
-      "begin",
-      "  Charset := lfCharset;",
-      "  Color := rgbColors;",
-      "  Height := lfHeight;",
-      "  Name := StrPas(lfFaceName);",
-      "  Pitch := TFontPitch(lfPitchAndFamily and $F);",
-      "  Style := [];",
-      "  if lfWeight >= 700 then Style := Style + [fsBold];",
-      "  if Boolean(lfItalic) then Style := Style + [fsItalic];",
-      "  if Boolean(lfUnderline) then Style := Style + [fsUnderline];",
-      "  if Boolean(lfStrikeOut) then Style := Style + [fsStrikeOut];",
-      "end;",
-  };
-  statements.insert(statements.end(), tail.begin(), tail.end());
-
-  Lines body = {
-      texts.header2,
-      texts.header3,
-      "//  cf: TChooseFont; { CommDlg must be in uses clause !}",
-      "//  lf: TLogFont;",
-      "//  " + v + ": TFont;",
-      "//  " + v + " := TFont.Create; { if it is not initialized yet do not forget to create it }",
-  };
-  body.insert(body.end(), statements.begin(), statements.end());
+  const std::size_t statements = kFixedStatements + (o.limitSize ? 2 : 0) + (o.initToLogFont ? StartValueCount(o) : 0);
 
   GeneratedCode code;
-  code.fragment = Fragment(texts, body);
-  code.uses = {"CommDlg"};
-  code.decl = {"var", "  cf: TChooseFont; { CommDlg must be in uses clause !}", "  lf: TLogFont;", "  " + v + ": TFont;"};
-  for (const auto& line : statements) code.impl.push_back("  " + line);
+  code.fragment.reserve(1 + kCommentLines + statements + 1);
+  code.impl.reserve(statements);
+
+  code.fragment.push_back(texts.header1);
+  code.fragment.push_back(texts.header2);
+  code.fragment.push_back(texts.header3);
+  code.fragment.emplace_back("//  cf: TChooseFont; { CommDlg must be in uses clause !}");
+  code.fragment.emplace_back("//  lf: TLogFont;");
+  code.fragment.push_back(Concat({"//  ", v, ": TFont;"}));
+  code.fragment.push_back(Concat({"//  ", v, " := TFont.Create; { if it is not initialized yet do not forget to create it }"}));
+
+  StatementWriter out(code.fragment, code.impl);
+  out.Add({"FillChar(cf, SizeOf(TChooseFont), 0);"});
+  if (both) {
+    out.Add({"with cf, lf, ", v, " do"});
+  } else {
+    out.Add({"with cf, lf do"});
+  }
+  out.Add({"begin"});
+  out.Add({"  lStructSize := SizeOf(TChooseFont);"});
+  out.Add({"  hwndOwner := Application.Handle;"});
+  out.Add({"  lpLogFont := @lf;"});
+  out.Add({"  Flags := ", Decimal(ChooseFontFlags(o)), ";"});
+  if (o.limitSize) {
+    out.Add({"  nSizeMin := ", Decimal(o.minSize), ";"});
+    out.Add({"  nSizeMax := ", Decimal(o.maxSize), ";"});
+  }
+  if (o.initToLogFont) WriteStartValues(o, out);
+  out.Add({"end;"});
+  out.Add({"if ChooseFont(cf) then with cf, lf, ", v, " do"});
+  out.Add({"begin"});
+  out.Add({"  Charset := lfCharset;"});
+  out.Add({"  Color := rgbColors;"});
+  out.Add({"  Height := lfHeight;"});
+  out.Add({"  Name := StrPas(lfFaceName);"});
+  out.Add({"  Pitch := TFontPitch(lfPitchAndFamily and $F);"});
+  out.Add({"  Style := [];"});
+  out.Add({"  if lfWeight >= 700 then Style := Style + [fsBold];"});
+  out.Add({"  if Boolean(lfItalic) then Style := Style + [fsItalic];"});
+  out.Add({"  if Boolean(lfUnderline) then Style := Style + [fsUnderline];"});
+  out.Add({"  if Boolean(lfStrikeOut) then Style := Style + [fsStrikeOut];"});
+  out.Add({"end;"});
+  code.fragment.push_back(texts.footer);
+
+  code.uses.emplace_back("CommDlg");
+  code.decl.reserve(4);
+  code.decl.emplace_back("var");
+  code.decl.emplace_back("  cf: TChooseFont; { CommDlg must be in uses clause !}");
+  code.decl.emplace_back("  lf: TLogFont;");
+  code.decl.push_back(Concat({"  ", v, ": TFont;"}));
   return code;
 }
 
