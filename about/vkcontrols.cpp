@@ -5,6 +5,8 @@
 #include <cstring>
 #include <utility>
 
+#include "app/win_util.h"
+
 namespace qm {
 
 namespace {
@@ -604,6 +606,7 @@ TvkURL* TvkURL::From(HWND hwnd) { return dynamic_cast<TvkURL*>(TvkLabel::From(hw
 void TvkURL::MouseDown(TMouseButton button, int x, int y) {
   TvkLabel::MouseDown(button, x, y);
   // Whatever the shell makes of the address is its own affair; its answer is not looked at.
+  EnsureOle();
   ShellExecuteA(GetAncestor(hwnd_, GA_ROOT), "open", URL.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 

@@ -65,6 +65,7 @@ void OpenHelp(HWND owner, int context) {
     throw AppError("The help document " + path + " cannot be found");
 
   const std::string anchor = HelpAnchor(context);
+  EnsureOle();
   INT_PTR result = 0;
   char browser[MAX_PATH + 1] = {};
   if (!anchor.empty() && IsPlainAscii(path) &&

@@ -1,18 +1,16 @@
 #include <windows.h>
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "app/controls.h"
 #include "app/form.h"
 #include "app/main_form.h"
+#include "app/win_util.h"
 #include "editor/edit_form.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_ANIMATE_CLASS |
                                            ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_TREEVIEW_CLASSES};
   InitCommonControlsEx(&icc);
-  // The shell's folder picker and file operations want COM on this thread.
-  OleInitialize(nullptr);
   qm::RegisterControlClasses(instance);
 
   qm::TMainForm* form = qm::TMainForm::Create(instance);
@@ -21,6 +19,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   int code = qm::RunMessageLoop();
   qm::TEditForm::Destroy();
   delete form;
-  OleUninitialize();
+  qm::EndOle();
   return code;
 }

@@ -163,6 +163,24 @@ void DrawPicture(HDC dc, HBITMAP picture, int x, int y, bool disabled) {
   DeleteDC(mem);
 }
 
+namespace {
+bool oleStarted = false;
+}  // namespace
+
+void EnsureOle() {
+  if (!oleStarted) oleStarted = SUCCEEDED(OleInitialize(nullptr));
+}
+
+void EndOle() {
+  if (oleStarted) OleUninitialize();
+  oleStarted = false;
+}
+
+HMODULE ShellModule() {
+  static const HMODULE shell = LoadLibraryA("shell32.dll");
+  return shell;
+}
+
 std::string ProgramFolder() {
   char path[MAX_PATH + 1] = {};
   DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);

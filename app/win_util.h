@@ -158,4 +158,12 @@ void DrawPicture(HDC dc, HBITMAP picture, int x, int y, bool disabled = false);
 // The folder that holds quillmark.exe, with a trailing backslash.
 std::string ProgramFolder();
 
+// The shell, the common dialogs and COM load on their first call, not at start. The shell's folder picker, its file
+// operations and the common dialogs want COM on this thread: every command that shows one of them calls EnsureOle
+// first; the first call starts COM, EndOle at exit ends it.
+void EnsureOle();
+void EndOle();
+// shell32.dll, loaded on first use and kept for the run (the file operation's clips are among its resources).
+HMODULE ShellModule();
+
 }  // namespace qm

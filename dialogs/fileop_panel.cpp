@@ -170,7 +170,7 @@ class FileOpPanel : public KindPanel {
   // as the control's property kClipProperty (its shell32 resource id), for anyone who automates the program.
   void OpenClip(FileOpClip wanted) {
     HWND avi = Item(IDC_aviFileOp);
-    HMODULE shell = GetModuleHandleA("shell32.dll");
+    HMODULE shell = ShellModule();
     const FileOpClip candidates[] = {wanted, FileOpClip::DeleteFile, FileOpClip::CopyFiles, FileOpClip::CopyFile};
     for (FileOpClip clip : candidates) {
       const int id = ClipResourceId(clip);

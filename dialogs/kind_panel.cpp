@@ -21,6 +21,7 @@ void KindPanel::EnsureCreated() {
 void KindPanel::Run(TBuildMode mode) {
   if (mode != bmTest && mode != bmCopy && mode != bmEdit) return;
   EnsureCreated();
+  if (mode == bmTest) EnsureOle();
   Build(mode);
 }
 

@@ -212,6 +212,7 @@ void BrowseInitialDirectory(HWND owner) {
   int dirId = 0, fileId = 0;
   KindPanel* target = BrowseTarget(dirId, fileId);
   if (!target) return;
+  EnsureOle();
   ScopedPidl desktop;
   if (FAILED(SHGetSpecialFolderLocation(owner, CSIDL_DESKTOP, desktop.put()))) desktop.reset();
   char buffer[MAX_PATH + 1] = {};
@@ -231,6 +232,7 @@ void BrowseFileName(HWND owner) {
   int dirId = 0, fileId = 0;
   KindPanel* target = BrowseTarget(dirId, fileId);
   if (!target) return;
+  EnsureOle();
   char file[kFileNameBufferChars] = {};
   OPENFILENAMEA ofn{};
   ofn.lStructSize = kOpenFileNameSize;

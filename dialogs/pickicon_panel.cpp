@@ -122,6 +122,7 @@ class PickIconPanel : public KindPanel {
     ofn.nMaxFile = sizeof file;
     ofn.lpstrTitle = "Open Icon File";
     ofn.Flags = OFN_HIDEREADONLY;
+    EnsureOle();
     if (GetOpenFileNameA(&ofn)) SetText(Item(IDC_edtFileToOpen), file);
   }
 

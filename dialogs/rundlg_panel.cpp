@@ -152,6 +152,7 @@ class RunDlgPanel : public KindPanel {
   }
 
   void btnBrowseDirClick() {
+    EnsureOle();
     ScopedPidl root;
     SHGetSpecialFolderLocation(owner(), 0, root.put());
     char path[MAX_PATH + 1] = {};
