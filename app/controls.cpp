@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <unordered_map>
 
 #include "app/win_util.h"
 #include "dialogs/frame_core.h"
@@ -12,7 +13,6 @@ namespace qm {
 namespace {
 
 const char kPanelClass[] = "QmPanel";
-const char kSpeedProp[] = "QmSpeedButton";
 
 struct PanelData {
   Bevel bevel = Bevel::None;
@@ -26,9 +26,22 @@ struct SpeedData {
   bool down = false;
   bool hot = false;
   COLORREF color = RGB(0, 0, 0);
+  WNDPROC base = nullptr;  // the button class's own procedure
 };
 
-SpeedData* Speed(HWND hwnd) { return static_cast<SpeedData*>(GetPropA(hwnd, kSpeedProp)); }
+// The speed buttons of this program and their data. Every message to a speed button and every owner-draw of one looks
+// its data up, so it is kept here rather than in a window property (under Wine each property lookup is a round trip
+// to the server). Only this thread creates and destroys speed buttons.
+std::unordered_map<HWND, SpeedData*>& SpeedButtons() {
+  static std::unordered_map<HWND, SpeedData*> buttons;
+  return buttons;
+}
+
+SpeedData* Speed(HWND hwnd) {
+  const auto& buttons = SpeedButtons();
+  const auto it = buttons.find(hwnd);
+  return it == buttons.end() ? nullptr : it->second;
+}
 // A panel keeps its data in its window's extra bytes, not in a window property: the panel procedure looks it up for
 // every message, and under Wine every property lookup is a round trip to the server.
 PanelData* PanelOf(HWND hwnd) { return reinterpret_cast<PanelData*>(GetWindowLongPtrA(hwnd, 0)); }
@@ -60,16 +73,17 @@ void PutDown(HWND hwnd, SpeedData* d, bool down) {
   }
 }
 
-LRESULT CALLBACK SpeedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+LRESULT CALLBACK SpeedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   SpeedData* d = Speed(hwnd);
+  if (!d) return CallWindowProcA(reinterpret_cast<WNDPROC>(GetClassLongPtrA(hwnd, GCLP_WNDPROC)), hwnd, msg, wp, lp);
   switch (msg) {
     case BM_GETCHECK:
-      return d && d->down ? BST_CHECKED : BST_UNCHECKED;
+      return d->down ? BST_CHECKED : BST_UNCHECKED;
     case BM_SETCHECK:
-      if (d) PutDown(hwnd, d, wp == BST_CHECKED);
+      PutDown(hwnd, d, wp == BST_CHECKED);
       return 0;
     case WM_MOUSEMOVE:
-      if (d && !d->hot) {
+      if (!d->hot) {
         d->hot = true;
         TRACKMOUSEEVENT t{sizeof t, TME_LEAVE, hwnd, 0};
         TrackMouseEvent(&t);
@@ -77,20 +91,19 @@ LRESULT CALLBACK SpeedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, 
       }
       break;
     case WM_MOUSELEAVE:
-      if (d) {
-        d->hot = false;
-        InvalidateRect(hwnd, nullptr, TRUE);
-      }
+      d->hot = false;
+      InvalidateRect(hwnd, nullptr, TRUE);
       break;
-    case WM_NCDESTROY:
-      RemovePropA(hwnd, kSpeedProp);
+    case WM_NCDESTROY: {
+      const WNDPROC base = d->base;
+      SpeedButtons().erase(hwnd);
       delete d;
-      RemoveWindowSubclass(hwnd, SpeedProc, 0);
-      break;
+      return CallWindowProcA(base, hwnd, msg, wp, lp);
+    }
     default:
       break;
   }
-  return DefSubclassProc(hwnd, msg, wp, lp);
+  return CallWindowProcA(d->base, hwnd, msg, wp, lp);
 }
 
 void DrawSpeed(const DRAWITEMSTRUCT* di) {
@@ -295,8 +308,8 @@ HWND CreateSpeedButton(HWND parent, int id, const char* caption, int x, int y, i
   if (!hwnd) return nullptr;
   auto* d = new SpeedData;
   d->style = style;
-  SetPropA(hwnd, kSpeedProp, d);
-  SetWindowSubclass(hwnd, SpeedProc, 0, 0);
+  SpeedButtons()[hwnd] = d;
+  d->base = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SpeedProc)));
   SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont()), FALSE);
   return hwnd;
 }
@@ -322,18 +335,45 @@ COLORREF CaptionColor(HWND b) {
   return d ? d->color : RGB(0, 0, 0);
 }
 
+namespace {
+
+// The hint window of each form that has hints. Its tools are not subclassed: the message loop relays the mouse
+// messages (RelayHintMouse), so the controls' other messages take no detour through a subclass.
+std::unordered_map<HWND, HWND>& HintWindows() {
+  static std::unordered_map<HWND, HWND> tips;
+  return tips;
+}
+
+HWND HintWindowOf(HWND root) {
+  auto& tips = HintWindows();
+  const auto it = tips.find(root);
+  if (it == tips.end()) return nullptr;
+  // A form that has gone takes its hint window along; a new form may come back with the same handle.
+  if (IsWindow(it->second) && GetWindow(it->second, GW_OWNER) == root) return it->second;
+  tips.erase(it);
+  return nullptr;
+}
+
+}  // namespace
+
+void RelayHintMouse(const MSG& msg) {
+  if (msg.message < WM_MOUSEFIRST || msg.message > WM_MOUSELAST || !msg.hwnd) return;
+  if (HWND tip = HintWindowOf(GetAncestor(msg.hwnd, GA_ROOT)))
+    SendMessageA(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+}
+
 void AddHint(HWND control, const char* text) {
   HWND root = GetAncestor(control, GA_ROOT);
-  const char prop[] = "QmTooltip";
-  HWND tip = static_cast<HWND>(GetPropA(root, prop));
+  HWND tip = HintWindowOf(root);
   if (!tip) {
     tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
                           0, root, nullptr, GetModuleHandleA(nullptr), nullptr);
-    SetPropA(root, prop, tip);
+    if (!tip) return;
+    HintWindows()[root] = tip;
   }
   TOOLINFOA ti{};
   ti.cbSize = sizeof ti;
-  ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  ti.uFlags = TTF_IDISHWND;
   ti.hwnd = root;
   ti.uId = reinterpret_cast<UINT_PTR>(control);
   ti.lpszText = const_cast<char*>(text);

@@ -53,6 +53,8 @@ COLORREF CaptionColor(HWND speedButton);
 
 // ---- Hints ----
 void AddHint(HWND control, const char* text);
+// Shows the hints: the message loops pass every message here before dispatching it.
+void RelayHintMouse(const MSG& msg);
 
 // ---- Standard controls with the forms' font ----
 // Creates the controls of one window or panel in tab order. Positions are pixels relative to the parent; Origin()

@@ -1,5 +1,7 @@
 #include "app/form.h"
 
+#include "app/controls.h"
+
 namespace qm {
 
 namespace {
@@ -12,6 +14,7 @@ bool CtrlHeld() { return (GetKeyState(VK_CONTROL) & 0x8000) != 0; }
 
 bool PreTranslate(MSG& msg) {
   if (!msg.hwnd) return false;
+  RelayHintMouse(msg);
   HWND root = GetAncestor(msg.hwnd, GA_ROOT);
   if (!root) return false;
   if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {

@@ -33,50 +33,45 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTEXTHELP | WS_EX_CONTROLPARENT;
 
 // Header strips draw their caption as a panel does: left-justified, vertically centred, bold.
-LRESULT CALLBACK HeaderProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
-  switch (msg) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      RECT r;
-      GetClientRect(hwnd, &r);
-      const std::string caption = GetText(hwnd);
-      {
-        ScopedSelectObject font(dc, BoldFont(-13));
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-        DrawTextA(dc, caption.c_str(), -1, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-      }
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    case WM_SETTEXT:
+class HeaderSink : public MessageSink {
+ public:
+  bool HandleMessage(HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT& result) override {
+    if (msg == WM_SETTEXT) {
       InvalidateRect(hwnd, nullptr, TRUE);
-      break;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(hwnd, HeaderProc, 0);
-      break;
-    default:
-      break;
+      return false;  // the panel keeps the text
+    }
+    if (msg != WM_PAINT) return false;
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    RECT r;
+    GetClientRect(hwnd, &r);
+    const std::string caption = GetText(hwnd);
+    {
+      ScopedSelectObject font(dc, BoldFont(-13));
+      SetBkMode(dc, TRANSPARENT);
+      SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+      DrawTextA(dc, caption.c_str(), -1, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    EndPaint(hwnd, &ps);
+    result = 0;
+    return true;
   }
-  return DefSubclassProc(hwnd, msg, wp, lp);
-}
+};
 
 // A multi-line edit that handles the dialog keyboard closes its parent on Esc. Its parent here is a pane, which
 // must not go away: the request goes to the editor window, which closes as Esc asks.
-LRESULT CALLBACK PaneProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
-  switch (msg) {
-    case WM_CLOSE:
-      PostMessageA(GetAncestor(hwnd, GA_ROOT), WM_CLOSE, 0, 0);
-      return 0;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(hwnd, PaneProc, 0);
-      break;
-    default:
-      break;
+class PaneSink : public MessageSink {
+ public:
+  bool HandleMessage(HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT& result) override {
+    if (msg != WM_CLOSE) return false;
+    PostMessageA(GetAncestor(hwnd, GA_ROOT), WM_CLOSE, 0, 0);
+    result = 0;
+    return true;
   }
-  return DefSubclassProc(hwnd, msg, wp, lp);
-}
+};
+
+HeaderSink headerSink;
+PaneSink paneSink;
 
 int HeightOf(HWND hwnd) {
   RECT r{};
@@ -158,12 +153,10 @@ TEditForm::Pane TEditForm::CreatePane(int panelId, int headerId, int copyId, int
                                       const char* hint, int helpContext, int height) {
   const int w = kClientWidth - 2 * kEditorBorder;
   Pane p;
-  p.panel = CreatePanel(hwnd_, panelId, kEditorBorder, 0, w, height, Bevel::Raised, nullptr, WS_CLIPCHILDREN);
-  SetWindowSubclass(p.panel, PaneProc, 0, 0);
-  p.header = CreatePanel(p.panel, headerId, kBevel, kBevel, w - 2 * kBevel, kHeaderHeight, Bevel::None, nullptr,
+  p.panel = CreatePanel(hwnd_, panelId, kEditorBorder, 0, w, height, Bevel::Raised, &paneSink, WS_CLIPCHILDREN);
+  p.header = CreatePanel(p.panel, headerId, kBevel, kBevel, w - 2 * kBevel, kHeaderHeight, Bevel::None, &headerSink,
                          WS_CLIPCHILDREN);
   SetWindowTextA(p.header, caption);
-  SetWindowSubclass(p.header, HeaderProc, 0, 0);
   SpeedButtonStyle style;
   style.flat = true;
   style.pictureId = IDB_CLIPBOARD;

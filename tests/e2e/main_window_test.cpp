@@ -111,3 +111,35 @@ TEST_F(MainWindow, EscAndMinimizeMinimise) {
     EXPECT_TRUE(WaitUntil([&] { return IsIconic(p.main()) != FALSE; }));
   }
 }
+
+// The hints come from the message loop's relay of the mouse: resting the mouse on a command button and on a kind
+// button shows the hint window with that control's text.
+TEST_F(MainWindow, RestingTheMouseOnAButtonShowsItsHint) {
+  Program p;
+  SetForegroundWindow(p.main());
+  auto hintShowing = [&](const char* text) {
+    for (HWND w : p.TopLevelWindows()) {
+      char cls[64] = {};
+      GetClassNameA(w, cls, sizeof cls);
+      if (std::string(cls) != TOOLTIPS_CLASSA || !IsWindowVisible(w)) continue;
+      char shown[128] = {};
+      // The hint window answers WM_GETTEXT with the hint it shows (GetWindowText reads only its title).
+      SendMessageTimeoutA(w, WM_GETTEXT, sizeof shown, reinterpret_cast<LPARAM>(shown), SMTO_ABORTIFHUNG, 2000,
+                          nullptr);
+      if (std::string(shown) == text) return true;
+    }
+    return false;
+  };
+  auto rest = [&](int id) {
+    RECT r;
+    GetWindowRect(p.Ctl(id), &r);
+    SetCursorPos(r.left + 5, r.top + 5);
+    Sleep(50);
+    SetCursorPos(r.left + 8, r.top + 8);
+  };
+  rest(IDC_btnCopy);
+  EXPECT_TRUE(WaitUntil([&] { return hintShowing("Copy to Clipboard (Ctrl+C)"); }, 5000));
+  rest(IDC_tbnOpenDlg);
+  EXPECT_TRUE(WaitUntil([&] { return hintShowing("GetOpenFileName"); }, 5000));
+  SetCursorPos(0, 0);
+}
