@@ -46,26 +46,16 @@ SpeedData* Speed(HWND hwnd) {
 // every message, and under Wine every property lookup is a round trip to the server.
 PanelData* PanelOf(HWND hwnd) { return reinterpret_cast<PanelData*>(GetWindowLongPtrA(hwnd, 0)); }
 
-struct GroupRelease {
-  HWND except;
-  int group;
-};
-
-BOOL CALLBACK ReleaseOne(HWND hwnd, LPARAM param) {
-  auto* g = reinterpret_cast<GroupRelease*>(param);
-  SpeedData* d = Speed(hwnd);
-  if (hwnd != g->except && d && d->style.group == g->group && d->down &&
-      GetParent(hwnd) == GetParent(g->except)) {
-    d->down = false;
-    InvalidateRect(hwnd, nullptr, TRUE);
-  }
-  return TRUE;
-}
-
 void PutDown(HWND hwnd, SpeedData* d, bool down) {
   if (down && d->style.group != 0) {
-    GroupRelease g{hwnd, d->style.group};
-    EnumChildWindows(GetParent(hwnd), ReleaseOne, reinterpret_cast<LPARAM>(&g));
+    // The other buttons of its group on the same parent come up.
+    HWND parent = GetParent(hwnd);
+    for (const auto& [other, o] : SpeedButtons()) {
+      if (other != hwnd && o->down && o->style.group == d->style.group && GetParent(other) == parent) {
+        o->down = false;
+        InvalidateRect(other, nullptr, TRUE);
+      }
+    }
   }
   if (d->down != down) {
     d->down = down;

@@ -1,6 +1,9 @@
 #include "app/win_util.h"
 
+#include <functional>
+#include <iterator>
 #include <map>
+#include <unordered_map>
 #include <vector>
 
 #include "resource.h"
@@ -98,12 +101,42 @@ HFONT MakeFont(const char* face, int height, int weight, BYTE charset) {
 }  // namespace
 
 HWND FindControl(HWND root, int id) {
+  // Commands read their controls by id over and over. Every look at a window list is a round trip to Wine's server,
+  // so a control once found is remembered; it is taken again only while it is still that window's control with that
+  // id, which asks nothing of the server for a window of this program.
+  struct Key {
+    HWND root;
+    int id;
+    bool operator==(const Key& o) const { return root == o.root && id == o.id; }
+  };
+  struct KeyHash {
+    std::size_t operator()(const Key& k) const {
+      return std::hash<const void*>()(k.root) ^ (static_cast<std::size_t>(k.id) * 0x9E3779B97F4A7C15ull);
+    }
+  };
+  static std::unordered_map<Key, HWND, KeyHash> found;
+  const Key key{root, id};
+  const auto it = found.find(key);
+  if (it != found.end()) {
+    HWND known = it->second;
+    if (IsWindow(known) && GetDlgCtrlID(known) == id && IsChild(root, known)) return known;
+    found.erase(it);
+  }
   // A kind panel's controls are its direct children: GetDlgItem finds them with one look at the window list, where
-  // searching the whole tree asks Wine's server once for every window below root.
-  if (HWND direct = GetDlgItem(root, id)) return direct;
-  FindData d{id, nullptr};
-  EnumChildWindows(root, FindChild, reinterpret_cast<LPARAM>(&d));
-  return d.found;
+  // searching the whole tree asks the server once for every window below root.
+  HWND control = GetDlgItem(root, id);
+  if (!control) {
+    FindData d{id, nullptr};
+    EnumChildWindows(root, FindChild, reinterpret_cast<LPARAM>(&d));
+    control = d.found;
+  }
+  if (!control) return nullptr;
+  if (found.size() >= 4096) {
+    // Windows that have gone (an About window closed, say) leave their entries behind: drop those.
+    for (auto i = found.begin(); i != found.end();) i = IsWindow(i->second) ? std::next(i) : found.erase(i);
+  }
+  found[key] = control;
+  return control;
 }
 
 HFONT FormFont() {
