@@ -15,7 +15,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
   qm::TMainForm* form = qm::TMainForm::Create(instance);
   if (!form) return 1;
-  qm::TEditForm::Create(form->hwnd());
   int code = qm::RunMessageLoop();
   qm::TEditForm::Destroy();
   delete form;

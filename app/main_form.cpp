@@ -20,6 +20,7 @@ namespace {
 const char kClassName[] = "TMainForm";
 constexpr int kClientWidth = 576;
 constexpr int kClientHeight = 376;
+constexpr UINT kCreateEditorMessage = WM_APP + 1;
 
 struct KindInfo {
   TDialogKind kind;
@@ -132,6 +133,9 @@ TMainForm* TMainForm::Create(HINSTANCE instance) {
   SetKeyPreview(form->hwnd_, form);
   ShowWindow(form->hwnd_, SW_SHOW);
   UpdateWindow(form->hwnd_);
+  // The code editor, hidden, comes right after: from the message loop, so that the main window answers as soon as it
+  // is on the screen. A command that needs the editor before that creates it at once.
+  PostMessageA(form->hwnd_, kCreateEditorMessage, 0, 0);
   return form;
 }
 
@@ -261,6 +265,7 @@ void TMainForm::RunBuilder(TBuildMode mode) {
 void TMainForm::btnTestClick() { RunCommand(hwnd_, [&] { RunBuilder(bmTest); }); }
 void TMainForm::btnCopyClick() { RunCommand(hwnd_, [&] { RunBuilder(bmCopy); }); }
 void TMainForm::btnEditClick() {
+  TEditForm::EnsureCreated(hwnd_);
   RunCommand(hwnd_, [&] { RunBuilder(bmEdit); });
   if (EditForm) EditForm->ShowModal();
 }
@@ -355,8 +360,13 @@ LRESULT TMainForm::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_HELP:
       ShowContextHelp(hwnd_, reinterpret_cast<HELPINFO*>(lp));
       return TRUE;
+    case kCreateEditorMessage:
+      TEditForm::EnsureCreated(hwnd_);
+      return 0;
     case WM_CLOSE:
-      // The editor, created after the main window, goes first and saves its pane heights.
+      // The editor, created after the main window, goes first and saves its pane heights (a close that comes before
+      // the editor was made makes it now, so that its settings are read and written as on every run).
+      TEditForm::EnsureCreated(hwnd_);
       TEditForm::Destroy();
       SaveMainSettingsOnExit(*this);
       DestroyWindow(hwnd_);

@@ -134,6 +134,10 @@ void TEditForm::Create(HWND mainWindow) {
   form->FormCreate();
 }
 
+void TEditForm::EnsureCreated(HWND mainWindow) {
+  if (!EditForm) Create(mainWindow);
+}
+
 void TEditForm::Destroy() {
   TEditForm* form = EditForm;
   if (!form) return;

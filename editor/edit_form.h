@@ -13,6 +13,8 @@ class TEditForm : public KeyPreview, public SplitterSink {
  public:
   // Created hidden right after the main window; destroyed at the end of the program, before the main window.
   static void Create(HWND mainWindow);
+  // Creates the editor unless it exists.
+  static void EnsureCreated(HWND mainWindow);
   // Saves the pane heights (a failure shows the error box) and destroys the window.
   static void Destroy();
 
