@@ -1,8 +1,5 @@
 #include "dialogs/choosefont_core.h"
 
-#include <initializer_list>
-#include <string_view>
-
 #include "dialogs/choosecolor_core.h"
 
 namespace qm {
@@ -66,38 +63,6 @@ ChooseFontStart ChooseFontStartValues(const ChooseFontOptions& o) {
 }
 
 namespace {
-// Writes the statements once into both places they go: the fragment at column 0 and the editor's implementation
-// pane two blanks further in. Each line is put together from its pieces in a buffer of its final size, so a
-// generation allocates little more than the lines it hands back.
-class StatementWriter {
- public:
-  StatementWriter(Lines& fragment, Lines& impl) : fragment_(fragment), impl_(impl) {}
-
-  void Add(std::initializer_list<std::string_view> pieces) {
-    std::size_t size = 2;
-    for (const std::string_view piece : pieces) size += piece.size();
-    std::string& indented = impl_.emplace_back();
-    indented.reserve(size);
-    indented += "  ";
-    for (const std::string_view piece : pieces) indented += piece;
-    fragment_.emplace_back(std::string_view(indented).substr(2));
-  }
-
- private:
-  Lines& fragment_;
-  Lines& impl_;
-};
-
-// A line of the fragment's comment block from its pieces, in one allocation.
-std::string Concat(std::initializer_list<std::string_view> pieces) {
-  std::size_t size = 0;
-  for (const std::string_view piece : pieces) size += piece.size();
-  std::string line;
-  line.reserve(size);
-  for (const std::string_view piece : pieces) line += piece;
-  return line;
-}
-
 // How many lines the start values take: nine from the variable; fewer in the literal form, which leaves out the
 // styles the sample font lacks.
 std::size_t StartValueCount(const ChooseFontOptions& o) {
@@ -106,7 +71,7 @@ std::size_t StartValueCount(const ChooseFontOptions& o) {
   return 5 + std::size_t{f.bold} + std::size_t{f.italic} + std::size_t{f.underline} + std::size_t{f.strikeOut};
 }
 
-void WriteStartValues(const ChooseFontOptions& o, StatementWriter& out) {
+void WriteStartValues(const ChooseFontOptions& o, CodeWriter& out) {
   if (o.initWithVar) {
     out.Add({"  rgbColors := Color;"});
     out.Add({"  lfHeight := Height;"});
@@ -140,19 +105,14 @@ GeneratedCode GenerateChooseFont(const ChooseFontOptions& o, const FrameTexts& t
   const bool both = o.initToLogFont && o.initWithVar;
   const std::size_t statements = kFixedStatements + (o.limitSize ? 2 : 0) + (o.initToLogFont ? StartValueCount(o) : 0);
 
-  GeneratedCode code;
-  code.fragment.reserve(1 + kCommentLines + statements + 1);
-  code.impl.reserve(statements);
+  CodeWriter out(texts, kCommentLines, statements, 3);
+  out.Comment({texts.header2});
+  out.Comment({texts.header3});
+  out.Comment({"//  cf: TChooseFont; { CommDlg must be in uses clause !}"});
+  out.Comment({"//  lf: TLogFont;"});
+  out.Comment({"//  ", v, ": TFont;"});
+  out.Comment({"//  ", v, " := TFont.Create; { if it is not initialized yet do not forget to create it }"});
 
-  code.fragment.push_back(texts.header1);
-  code.fragment.push_back(texts.header2);
-  code.fragment.push_back(texts.header3);
-  code.fragment.emplace_back("//  cf: TChooseFont; { CommDlg must be in uses clause !}");
-  code.fragment.emplace_back("//  lf: TLogFont;");
-  code.fragment.push_back(Concat({"//  ", v, ": TFont;"}));
-  code.fragment.push_back(Concat({"//  ", v, " := TFont.Create; { if it is not initialized yet do not forget to create it }"}));
-
-  StatementWriter out(code.fragment, code.impl);
   out.Add({"FillChar(cf, SizeOf(TChooseFont), 0);"});
   if (both) {
     out.Add({"with cf, lf, ", v, " do"});
@@ -183,15 +143,11 @@ GeneratedCode GenerateChooseFont(const ChooseFontOptions& o, const FrameTexts& t
   out.Add({"  if Boolean(lfUnderline) then Style := Style + [fsUnderline];"});
   out.Add({"  if Boolean(lfStrikeOut) then Style := Style + [fsStrikeOut];"});
   out.Add({"end;"});
-  code.fragment.push_back(texts.footer);
 
-  code.uses.emplace_back("CommDlg");
-  code.decl.reserve(4);
-  code.decl.emplace_back("var");
-  code.decl.emplace_back("  cf: TChooseFont; { CommDlg must be in uses clause !}");
-  code.decl.emplace_back("  lf: TLogFont;");
-  code.decl.push_back(Concat({"  ", v, ": TFont;"}));
-  return code;
+  out.Declare({"  cf: TChooseFont; { CommDlg must be in uses clause !}"});
+  out.Declare({"  lf: TLogFont;"});
+  out.Declare({"  ", v, ": TFont;"});
+  return out.Finish("CommDlg");
 }
 
 }  // namespace qm

@@ -1,5 +1,7 @@
 #include "dialogs/fileop_core.h"
 
+#include <string_view>
+
 namespace qm {
 
 std::uint32_t FileOpFunc(FileOp op) {
@@ -42,9 +44,27 @@ std::string ShellList(const Lines& entries) {
   return list;
 }
 
+namespace {
+// The code form of a list: its length, and the form itself written at the end of a line.
+std::size_t CodeListSize(const Lines& entries) {
+  std::size_t size = 0;
+  for (const auto& e : entries) size += 1 + e.size() + 3;
+  return size;
+}
+
+void AppendCodeList(std::string& line, const Lines& entries) {
+  for (const auto& e : entries) {
+    line += '\'';
+    line += e;
+    line += "'#0";
+  }
+}
+}  // namespace
+
 std::string CodeList(const Lines& entries) {
   std::string list;
-  for (const auto& e : entries) list += "'" + e + "'#0";
+  list.reserve(CodeListSize(entries));
+  AppendCodeList(list, entries);
   return list;
 }
 
@@ -80,43 +100,56 @@ const char* ClipName(FileOpClip clip) {
 
 namespace {
 // An empty list is written as nil: PChar() with nothing between the parentheses would not compile.
-std::string ListAssignment(const char* field, const Lines& entries) {
-  if (entries.empty()) return std::string(field) + " := nil;";
-  return std::string(field) + " := PChar(" + CodeList(entries) + ");";
+void WriteListAssignment(CodeWriter& out, std::string_view field, const Lines& entries) {
+  if (entries.empty()) {
+    out.Add({"  ", field, " := nil;"});
+    return;
+  }
+  static constexpr std::string_view kOpen = " := PChar(";
+  static constexpr std::string_view kClose = ");";
+  const std::size_t size = 2 + field.size() + kOpen.size() + CodeListSize(entries) + kClose.size();
+  out.AddWritten(size, [&](std::string& line) {
+    line += "  ";
+    line += field;
+    line += kOpen;
+    AppendCodeList(line, entries);
+    line += kClose;
+  });
 }
+
+constexpr std::size_t kStatements = 16;  // the record filled in, the call, and the block for an aborted operation
 }  // namespace
 
 GeneratedCode GenerateFileOperation(const FileOpOptions& o, const FrameTexts& texts) {
-  // The statements with their indentation inside the outermost level.
-  const Lines statements = {
-      "FillChar(lpFileOp, SizeOf(TSHFileOpStruct), 0);",
-      "with lpFileOp do",
-      "begin",
-      "  Wnd := Handle;",
-      "  wFunc := " + Decimal(FileOpFunc(o.operation)) + ";",
-      "  fFlags := " + Decimal(FileOpFlags(o)) + ";",
-      "  hNameMappings := nil;",
-      o.simpleProgress ? "  lpszProgressTitle := PChar('" + o.progressTitle + "');" : "  lpszProgressTitle := nil;",
-      "  " + ListAssignment("pFrom", o.from),
-      "  " + ListAssignment("pTo", o.to),
-      "end;",
-      "SHFileOperation(lpFileOp);",
-      "if lpFileOp.fAnyOperationsAborted then",
-      "begin",
-      "  ",
-      "end;",
-  };
+  CodeWriter out(texts, 3, kStatements, 1);
+  out.Comment({texts.header2});
+  out.Comment({texts.header3});
+  out.Comment({"//   lpFileOp: TSHFileOpStruct; // ShellAPI must be in uses clause !"});
 
-  GeneratedCode code;
-  Lines body = {texts.header2, texts.header3, "//   lpFileOp: TSHFileOpStruct; // ShellAPI must be in uses clause !"};
-  body.insert(body.end(), statements.begin(), statements.end());
-  code.fragment = Fragment(texts, body);
-  code.uses = {"ShellAPI, ShlObj"};
-  code.decl = {"var", "  lpFileOp: TSHFileOpStruct;"};
-  // In the editor every statement moves two blanks to the right, except the blank line left for the user's own
-  // statements, which stays two blanks long.
-  for (const auto& s : statements) code.impl.push_back(s == "  " ? s : "  " + s);
-  return code;
+  out.Add({"FillChar(lpFileOp, SizeOf(TSHFileOpStruct), 0);"});
+  out.Add({"with lpFileOp do"});
+  out.Add({"begin"});
+  out.Add({"  Wnd := Handle;"});
+  out.Add({"  wFunc := ", Decimal(FileOpFunc(o.operation)), ";"});
+  out.Add({"  fFlags := ", Decimal(FileOpFlags(o)), ";"});
+  out.Add({"  hNameMappings := nil;"});
+  if (o.simpleProgress) {
+    out.Add({"  lpszProgressTitle := PChar('", o.progressTitle, "');"});
+  } else {
+    out.Add({"  lpszProgressTitle := nil;"});
+  }
+  WriteListAssignment(out, "pFrom", o.from);
+  WriteListAssignment(out, "pTo", o.to);
+  out.Add({"end;"});
+  out.Add({"SHFileOperation(lpFileOp);"});
+  out.Add({"if lpFileOp.fAnyOperationsAborted then"});
+  out.Add({"begin"});
+  // The blank line left for the user's own statements: in the editor it stays two blanks long.
+  out.AddUnindented("  ");
+  out.Add({"end;"});
+
+  out.Declare({"  lpFileOp: TSHFileOpStruct;"});
+  return out.Finish("ShellAPI, ShlObj");
 }
 
 }  // namespace qm

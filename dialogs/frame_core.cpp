@@ -1,5 +1,9 @@
 #include "dialogs/frame_core.h"
 
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
 #include "texts.h"
 
 namespace qm {
@@ -17,6 +21,72 @@ Lines Fragment(const FrameTexts& texts, const Lines& body) {
   return out;
 }
 
+namespace {
+// A line put together from its pieces, in one allocation of its final size.
+std::string Concat(std::initializer_list<std::string_view> pieces) {
+  std::size_t size = 0;
+  for (const std::string_view piece : pieces) size += piece.size();
+  std::string line;
+  line.reserve(size);
+  for (const std::string_view piece : pieces) line += piece;
+  return line;
+}
+}  // namespace
+
+CodeWriter::CodeWriter(const FrameTexts& texts, std::size_t comments, std::size_t statements,
+                       std::size_t declarations)
+    : texts_(texts) {
+  code_.fragment.reserve(1 + comments + statements + 1);
+  code_.impl.reserve(statements);
+  code_.decl.reserve(1 + declarations);
+  code_.fragment.push_back(texts.header1);
+  code_.decl.emplace_back("var");
+}
+
+void CodeWriter::Comment(std::initializer_list<std::string_view> pieces) {
+  code_.fragment.push_back(Concat(pieces));
+}
+
+std::string& CodeWriter::StartStatement(std::size_t size) {
+  std::string& indented = code_.impl.emplace_back();
+  indented.reserve(2 + size);
+  indented += "  ";
+  return indented;
+}
+
+void CodeWriter::FinishStatement(const std::string& indented) {
+  code_.fragment.emplace_back(std::string_view(indented).substr(2));
+}
+
+void CodeWriter::AddUnindented(std::string_view line) {
+  code_.impl.emplace_back(line);
+  code_.fragment.emplace_back(line);
+}
+
+void CodeWriter::Declare(std::initializer_list<std::string_view> pieces) {
+  code_.decl.push_back(Concat(pieces));
+}
+
+GeneratedCode CodeWriter::Finish(std::string_view uses) {
+  code_.fragment.push_back(texts_.footer);
+  code_.uses.emplace_back(uses);
+  return std::move(code_);
+}
+
+namespace {
+// Where a line holds its first line break or NUL, or npos. Most lines hold none, so each of the three is looked for
+// with memchr over the whole line before any character is looked at one by one.
+std::size_t FirstBreakOrNul(const std::string& line) {
+  std::size_t first = std::string::npos;
+  for (const char c : {'\r', '\n', '\0'}) {
+    if (const void* at = std::memchr(line.data(), c, line.size())) {
+      first = std::min(first, static_cast<std::size_t>(static_cast<const char*>(at) - line.data()));
+    }
+  }
+  return first;
+}
+}  // namespace
+
 std::string JoinCrLf(const Lines& lines) {
   // A text copied into a line may itself hold line breaks (a single-line field takes them from WM_SETTEXT or a
   // paste) or, from a caller other than a control, a NUL: every break becomes CR LF, so that each line of the text
@@ -26,8 +96,14 @@ std::string JoinCrLf(const Lines& lines) {
   std::string out;
   out.reserve(size);
   for (const auto& l : lines) {
+    const std::size_t first = FirstBreakOrNul(l);
+    if (first == std::string::npos) {
+      out += l;
+      out += "\r\n";
+      continue;
+    }
     std::size_t from = 0;
-    for (std::size_t i = 0; i < l.size(); ++i) {
+    for (std::size_t i = first; i < l.size(); ++i) {
       const char c = l[i];
       if (c != '\r' && c != '\n' && c != '\0') continue;
       out.append(l, from, i - from);
@@ -63,9 +139,13 @@ Lines SplitLines(std::string_view text) {
 }
 
 std::string JoinMemoLines(const Lines& lines) {
+  static constexpr std::string_view kBreak = "' + #10#13 + '";
+  std::size_t size = lines.empty() ? 0 : (lines.size() - 1) * kBreak.size();
+  for (const auto& line : lines) size += line.size();
   std::string out;
+  out.reserve(size);
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (i > 0) out += "' + #10#13 + '";
+    if (i > 0) out += kBreak;
     out += lines[i];
   }
   return out;

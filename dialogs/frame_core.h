@@ -2,7 +2,9 @@
 // parts, and the rules for writing texts and numbers into Delphi source. Platform-free.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,6 +52,54 @@ struct GeneratedCode {
 
 // header1, the body, footer.
 Lines Fragment(const FrameTexts& texts, const Lines& body);
+
+// Puts a kind's generated code together in the order the fragment reads: the first header line, the comment block
+// (the other header lines and the variables to declare), the statements, the footer; and beside them the three
+// editor panes. Each statement is written once into both places it goes, the fragment at the statements' own
+// indentation and the implementation pane two blanks further in: the line is put together in a buffer of its final
+// size and the fragment's copy is taken from it. Every list is reserved to its final size at the start, so a
+// generation allocates little more than the lines it hands back.
+class CodeWriter {
+ public:
+  // The code of `comments` comment lines, `statements` statements and `declarations` variables (after "var").
+  CodeWriter(const FrameTexts& texts, std::size_t comments, std::size_t statements, std::size_t declarations);
+
+  // A line of the fragment's comment block, from its pieces. All of them come before the first statement.
+  void Comment(std::initializer_list<std::string_view> pieces);
+
+  // A statement from its pieces. Defined here so that the lengths of literal pieces are known where it is called.
+  void Add(std::initializer_list<std::string_view> pieces) {
+    std::size_t size = 0;
+    for (const std::string_view piece : pieces) size += piece.size();
+    std::string& indented = StartStatement(size);
+    for (const std::string_view piece : pieces) indented += piece;
+    FinishStatement(indented);
+  }
+
+  // A statement of `size` characters, which `write` appends to the line it is handed (a list of any length, say).
+  template <typename Write>
+  void AddWritten(std::size_t size, Write&& write) {
+    std::string& indented = StartStatement(size);
+    write(indented);
+    FinishStatement(indented);
+  }
+
+  // A line that stands the same in both places, as the blank line left for the user's own statements does.
+  void AddUnindented(std::string_view line);
+
+  // A line of the declarations pane after "var", from its pieces.
+  void Declare(std::initializer_list<std::string_view> pieces);
+
+  // Ends the fragment with the footer, names the units of the uses pane, and hands the whole code over.
+  GeneratedCode Finish(std::string_view uses);
+
+ private:
+  std::string& StartStatement(std::size_t size);
+  void FinishStatement(const std::string& indented);
+
+  const FrameTexts& texts_;
+  GeneratedCode code_;
+};
 
 // Every line followed by CR LF, the last one too. A line break inside a line (CR LF, a lone CR or a lone LF) is
 // written as CR LF, and a NUL inside a line is left out: the text holds no NUL and all its lines end with CR LF.

@@ -1,24 +1,51 @@
 #include "dialogs/openfile_core.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <string_view>
 
 namespace qm {
 
-std::vector<FilterRow> FilterRows(const std::vector<FilterRow>& gridRows) {
-  std::vector<FilterRow> rows;
-  for (const FilterRow& row : gridRows) {
-    if (row.description.empty()) break;
-    rows.push_back(row);
+namespace {
+// How many of the grid's rows count: those above the first row whose description is empty.
+std::size_t FilterRowCount(const std::vector<FilterRow>& gridRows) {
+  std::size_t count = 0;
+  while (count < gridRows.size() && !gridRows[count].description.empty()) ++count;
+  return count;
+}
+
+// The code form of the first `count` rows: its length, and the form itself written at the end of a line.
+std::size_t CodeFilterSize(const std::vector<FilterRow>& gridRows, std::size_t count) {
+  std::size_t size = 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    size += 1 + gridRows[i].description.size() + 4 + gridRows[i].pattern.size() + 3;
   }
-  return rows;
+  return size;
+}
+
+void AppendCodeFilter(std::string& line, const std::vector<FilterRow>& gridRows, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) {
+    line += '\'';
+    line += gridRows[i].description;
+    line += "'#0'";
+    line += gridRows[i].pattern;
+    line += "'#0";
+  }
+}
+}  // namespace
+
+std::vector<FilterRow> FilterRows(const std::vector<FilterRow>& gridRows) {
+  const auto count = static_cast<std::ptrdiff_t>(FilterRowCount(gridRows));
+  return std::vector<FilterRow>(gridRows.begin(), gridRows.begin() + count);
 }
 
 std::string TestFilterList(const std::vector<FilterRow>& gridRows) {
+  const std::size_t count = FilterRowCount(gridRows);
   std::string list;
-  for (const FilterRow& row : FilterRows(gridRows)) {
-    list += row.description;
+  for (std::size_t i = 0; i < count; ++i) {
+    list += gridRows[i].description;
     list += '\0';
-    list += row.pattern;
+    list += gridRows[i].pattern;
     list += '\0';
   }
   list += '\0';
@@ -26,8 +53,10 @@ std::string TestFilterList(const std::vector<FilterRow>& gridRows) {
 }
 
 std::string CodeFilterText(const std::vector<FilterRow>& gridRows) {
+  const std::size_t count = FilterRowCount(gridRows);
   std::string text;
-  for (const FilterRow& row : FilterRows(gridRows)) text += "'" + row.description + "'#0'" + row.pattern + "'#0";
+  text.reserve(CodeFilterSize(gridRows, count));
+  AppendCodeFilter(text, gridRows, count);
   return text;
 }
 
@@ -63,45 +92,57 @@ int FilterIndexFromText(const std::string& text) {
 
 GeneratedCode GenerateFileDialog(const FileDialogOptions& o, std::uint32_t flags, const FileDialogCodeVariant& v,
                                  const FrameTexts& texts) {
-  const std::string filter = CodeFilterText(o.gridRows);
+  const std::size_t filterRows = FilterRowCount(o.gridRows);
+  const bool copiesFileName = o.initWithVar || !o.fileName.empty();
+  // Twelve statements always; the title, the file name, the filters and the filter index each add one when set.
+  const std::size_t statements = 12 + std::size_t{!o.title.empty()} + std::size_t{copiesFileName} +
+                                 std::size_t{filterRows > 0} + std::size_t{o.filterIndex != 1};
+
+  CodeWriter out(texts, 5, statements, 3);
+  out.Comment({texts.header2});
+  out.Comment({texts.header3});
+  out.Comment({"//   ofn: TOpenFileName; // CommDlg must be in uses clause !"});
+  out.Comment({"//   szFile: array[0..MAX_PATH] of Char;"});
+  out.Comment({"//   ", o.varName, ": string;"});
 
   // The statements at the fragment's indentation; the editor's pane indents each by two more blanks.
-  Lines statements = {
-      "FillChar(ofn, SizeOf(TOpenFileName), 0);",
-      "with ofn do",
-      "begin",
-      "  lStructSize := SizeOf(TOpenFileName);",
-      "  hwndOwner := Handle;",
-      "  lpstrFile := szFile;",
-      "  nMaxFile := SizeOf(szFile);",
-  };
-  if (!o.title.empty()) statements.push_back("  lpstrTitle := PChar('" + o.title + "');");
-  statements.push_back(o.initialDir.empty() ? "  lpstrInitialDir := nil;"
-                                            : "  lpstrInitialDir := PChar('" + o.initialDir + "');");
-  if (o.initWithVar) statements.push_back(std::string("  StrPCopy(") + v.copyTarget + ", " + o.varName + ");");
-  else if (!o.fileName.empty())
-    statements.push_back(std::string("  StrPCopy(") + v.copyTarget + ", '" + o.fileName + "');");
-  if (!filter.empty()) statements.push_back("  lpstrFilter := PChar(" + filter + ");");
-  if (o.filterIndex != 1) statements.push_back("  nFilterIndex := " + Decimal(static_cast<std::int32_t>(o.filterIndex)) + ";");
-  statements.push_back("  Flags := " + Decimal(flags) + ";");
-  statements.push_back("end;");
-  statements.push_back(std::string("if ") + v.function + "(ofn) then");
-  statements.push_back("  " + o.varName + " := StrPas(" + v.result + ");");
+  out.Add({"FillChar(ofn, SizeOf(TOpenFileName), 0);"});
+  out.Add({"with ofn do"});
+  out.Add({"begin"});
+  out.Add({"  lStructSize := SizeOf(TOpenFileName);"});
+  out.Add({"  hwndOwner := Handle;"});
+  out.Add({"  lpstrFile := szFile;"});
+  out.Add({"  nMaxFile := SizeOf(szFile);"});
+  if (!o.title.empty()) out.Add({"  lpstrTitle := PChar('", o.title, "');"});
+  if (o.initialDir.empty()) {
+    out.Add({"  lpstrInitialDir := nil;"});
+  } else {
+    out.Add({"  lpstrInitialDir := PChar('", o.initialDir, "');"});
+  }
+  if (o.initWithVar) {
+    out.Add({"  StrPCopy(", v.copyTarget, ", ", o.varName, ");"});
+  } else if (!o.fileName.empty()) {
+    out.Add({"  StrPCopy(", v.copyTarget, ", '", o.fileName, "');"});
+  }
+  if (filterRows > 0) {
+    static constexpr std::string_view kOpen = "  lpstrFilter := PChar(";
+    static constexpr std::string_view kClose = ");";
+    out.AddWritten(kOpen.size() + CodeFilterSize(o.gridRows, filterRows) + kClose.size(), [&](std::string& line) {
+      line += kOpen;
+      AppendCodeFilter(line, o.gridRows, filterRows);
+      line += kClose;
+    });
+  }
+  if (o.filterIndex != 1) out.Add({"  nFilterIndex := ", Decimal(static_cast<std::int32_t>(o.filterIndex)), ";"});
+  out.Add({"  Flags := ", Decimal(flags), ";"});
+  out.Add({"end;"});
+  out.Add({"if ", v.function, "(ofn) then"});
+  out.Add({"  ", o.varName, " := StrPas(", v.result, ");"});
 
-  GeneratedCode code;
-  Lines body = {
-      texts.header2,
-      texts.header3,
-      "//   ofn: TOpenFileName; // CommDlg must be in uses clause !",
-      "//   szFile: array[0..MAX_PATH] of Char;",
-      "//   " + o.varName + ": string;",
-  };
-  body.insert(body.end(), statements.begin(), statements.end());
-  code.fragment = Fragment(texts, body);
-  code.uses = {"CommDlg"};
-  code.decl = {"var", "  ofn: TOpenFileName;", "  szFile: array[0..MAX_PATH] of Char;", "  " + o.varName + ": string;"};
-  for (const std::string& line : statements) code.impl.push_back("  " + line);
-  return code;
+  out.Declare({"  ofn: TOpenFileName;"});
+  out.Declare({"  szFile: array[0..MAX_PATH] of Char;"});
+  out.Declare({"  ", o.varName, ": string;"});
+  return out.Finish("CommDlg");
 }
 
 GeneratedCode GenerateOpenFile(const OpenFileOptions& o, const FrameTexts& texts) {

@@ -1,5 +1,7 @@
 #include "dialogs/rundlg_core.h"
 
+#include <string_view>
+
 namespace qm {
 
 const char* const kRunDefaultDescription =
@@ -20,8 +22,8 @@ std::size_t RunDlgBufferBytes(std::size_t length, bool wide) { return wide ? 2 *
 namespace {
 // One of the three texts the dialog receives: its variable, its literal, and whether it is written at all.
 struct RunText {
-  const char* var;
-  std::string literal;
+  std::string_view var;
+  std::string_view literal;
   bool present;
 };
 
@@ -29,53 +31,58 @@ std::string Number(std::size_t n) { return std::to_string(n); }
 }  // namespace
 
 GeneratedCode GenerateRunDlg(const RunDlgOptions& o, const FrameTexts& texts) {
+  const std::string descriptionLiteral = JoinMemoLines(o.descriptionLines);
   const RunText items[3] = {
       {"lpTitle", o.title, !o.title.empty()},
-      {"lpDescription", JoinMemoLines(o.descriptionLines), !o.description.empty()},
+      {"lpDescription", descriptionLiteral, !o.description.empty()},
       {"lpDirectory", o.directory, !o.directory.empty()},
   };
   const RunText& title = items[0];
   const RunText& description = items[1];
   const RunText& directory = items[2];
+  std::size_t present = 0;
+  for (const RunText& t : items) present += std::size_t{t.present};
+  // Seven statements of the frame, and five for each text: two allocations, two copies and the release.
+  const std::size_t statements = 7 + 5 * present;
+
+  CodeWriter out(texts, 6, statements, 3);
+  out.Comment({"// modules ShlellAPI, ShellExt must be in uses clause !"});
+  out.Comment({texts.header2});
+  out.Comment({"// lpTitle: Pointer;"});
+  out.Comment({"// lpDescription: Pointer;"});
+  out.Comment({"// lpDirectory: Pointer;"});
+  out.Comment({});
 
   // The statements as they stand in the fragment; the editor indents them by two more blanks.
-  Lines statements = {"if Win32Platform = VER_PLATFORM_WIN32_NT then", "begin"};
+  out.Add({"if Win32Platform = VER_PLATFORM_WIN32_NT then"});
+  out.Add({"begin"});
   for (const RunText& t : items) {
     if (!t.present) continue;
     const std::size_t n = t.literal.size();
-    statements.push_back("  GetMem(" + std::string(t.var) + ", " + Number(RunDlgBufferBytes(n, true)) + ");");
-    statements.push_back("  StringToWideChar('" + t.literal + "', PWideChar(" + t.var + "), " + Number(n + 1) + ");");
+    out.Add({"  GetMem(", t.var, ", ", Number(RunDlgBufferBytes(n, true)), ");"});
+    out.Add({"  StringToWideChar('", t.literal, "', PWideChar(", t.var, "), ", Number(n + 1), ");"});
   }
-  statements.insert(statements.end(), {"end", "else", "begin"});
+  out.Add({"end"});
+  out.Add({"else"});
+  out.Add({"begin"});
   for (const RunText& t : items) {
     if (!t.present) continue;
-    statements.push_back("  GetMem(" + std::string(t.var) + ", " + Number(RunDlgBufferBytes(t.literal.size(), false)) +
-                         ");");
-    statements.push_back("  StrPCopy(PAnsiChar(" + std::string(t.var) + "), '" + t.literal + "');");
+    out.Add({"  GetMem(", t.var, ", ", Number(RunDlgBufferBytes(t.literal.size(), false)), ");"});
+    out.Add({"  StrPCopy(PAnsiChar(", t.var, "), '", t.literal, "');"});
   }
-  statements.push_back("end;");
+  out.Add({"end;"});
   // A text that is left out was never allocated: the dialog gets nil in its place, not an unassigned pointer.
-  auto argument = [](const RunText& t) { return std::string(t.present ? t.var : "nil"); };
-  statements.push_back("SHRunFile(Handle, " + std::string(o.applicationIcon ? "Application.Icon.Handle" : "0") + ", " +
-                       argument(directory) + ", " + argument(title) + ", " + argument(description) + ", " +
-                       Decimal(RunDlgFlags(o)) + ");");
-  for (const RunText& t : items)
-    if (t.present) statements.push_back("FreeMem(" + std::string(t.var) + ");");
+  auto argument = [](const RunText& t) { return t.present ? t.var : std::string_view("nil"); };
+  out.Add({"SHRunFile(Handle, ", o.applicationIcon ? "Application.Icon.Handle" : "0", ", ", argument(directory), ", ",
+           argument(title), ", ", argument(description), ", ", Decimal(RunDlgFlags(o)), ");"});
+  for (const RunText& t : items) {
+    if (t.present) out.Add({"FreeMem(", t.var, ");"});
+  }
 
-  Lines body = {"// modules ShlellAPI, ShellExt must be in uses clause !",
-                texts.header2,
-                "// lpTitle: Pointer;",
-                "// lpDescription: Pointer;",
-                "// lpDirectory: Pointer;",
-                ""};
-  body.insert(body.end(), statements.begin(), statements.end());
-
-  GeneratedCode code;
-  code.fragment = Fragment(texts, body);
-  code.uses = {"ShellAPI, ShellExt"};
-  code.decl = {"var", "  lpTitle: Pointer;", "  lpDescription: Pointer;", "  lpDirectory: Pointer;"};
-  for (const std::string& s : statements) code.impl.push_back("  " + s);
-  return code;
+  out.Declare({"  lpTitle: Pointer;"});
+  out.Declare({"  lpDescription: Pointer;"});
+  out.Declare({"  lpDirectory: Pointer;"});
+  return out.Finish("ShellAPI, ShellExt");
 }
 
 }  // namespace qm
