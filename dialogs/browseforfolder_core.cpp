@@ -1,5 +1,8 @@
 #include "dialogs/browseforfolder_core.h"
 
+#include <initializer_list>
+#include <string_view>
+
 namespace qm {
 
 namespace {
@@ -38,50 +41,36 @@ std::uint32_t BrowseForFolderFlags(BffRestriction restriction) {
 GeneratedCode GenerateBrowseForFolder(const BrowseForFolderOptions& o, const FrameTexts& texts) {
   const std::string& p = o.pidlVar;
   const std::string& s = o.stringVar;
-  const std::string root = "SHGetSpecialFolderLocation(Handle, " + Decimal(RootFolderId(o.rootIndex)) + ", pidlRoot);";
-  const std::string title = "lpszTitle := PChar('" + JoinMemoLines(o.titleLines) + "');";
-  const std::string flags = "ulFlags := " + Decimal(BrowseForFolderFlags(o.restriction)) + ";";
+  const std::string rootId = Decimal(RootFolderId(o.rootIndex));
+  const std::initializer_list<std::string_view> root = {"  SHGetSpecialFolderLocation(Handle, ", rootId, ", pidlRoot);"};
 
-  GeneratedCode code;
-  code.fragment = Fragment(texts, {
-                                      texts.header2,
-                                      texts.header3,
-                                      "//   lpbi: TBrowseInfo;",
-                                      "//   " + p + ": PItemIDList;",
-                                      "//   " + s + ": string;",
-                                      "with lpbi do",
-                                      "begin",
-                                      "  hwndOwner := Handle;",
-                                      "  GetMem(pszDisplayName, MAX_PATH); ",
-                                      "  " + root,
-                                      "  " + title,
-                                      "  " + flags,
-                                      "  lpfn := nil;",
-                                      "end;",
-                                      p + " := SHBrowseForFolder(lpbi);",
-                                      "if SHGetPathFromIDList(" + p + ", lpbi.pszDisplayName) then",
-                                      "  " + s + " := StrPas(lpbi.pszDisplayName);",
-                                      "  FreeMem(lpbi.pszDisplayName); ",
-                                  });
-  code.uses = {"ShellAPI, ShlObj"};
-  code.decl = {"var", "  lpbi: TBrowseInfo;", "  " + p + ": PItemIDList;", "  " + s + ": string;"};
+  CodeWriter out(texts, 5, 13, 3);
+  out.Comment({texts.header2});
+  out.Comment({texts.header3});
+  out.Comment({"//   lpbi: TBrowseInfo;"});
+  out.Comment({"//   ", p, ": PItemIDList;"});
+  out.Comment({"//   ", s, ": string;"});
+  out.Add({"with lpbi do"});
+  out.Add({"begin"});
+  out.Add({"  hwndOwner := Handle;"});
+  out.Add({"  GetMem(pszDisplayName, MAX_PATH); "});
   // The editor's statements name the root after the flags.
-  code.impl = {
-      "  with lpbi do",
-      "  begin",
-      "    hwndOwner := Handle;",
-      "    GetMem(pszDisplayName, MAX_PATH); ",
-      "    " + title,
-      "    " + flags,
-      "    " + root,
-      "    lpfn := nil;",
-      "  end;",
-      "  " + p + " := SHBrowseForFolder(lpbi);",
-      "  if SHGetPathFromIDList(" + p + ", lpbi.pszDisplayName) then",
-      "    " + s + " := StrPas(lpbi.pszDisplayName);",
-      "  FreeMem(lpbi.pszDisplayName); ",
-  };
-  return code;
+  out.AddToFragment(root);
+  out.Add({"  lpszTitle := PChar('", JoinMemoLines(o.titleLines), "');"});
+  out.Add({"  ulFlags := ", Decimal(BrowseForFolderFlags(o.restriction)), ";"});
+  out.AddToPane(root);
+  out.Add({"  lpfn := nil;"});
+  out.Add({"end;"});
+  out.Add({p, " := SHBrowseForFolder(lpbi);"});
+  out.Add({"if SHGetPathFromIDList(", p, ", lpbi.pszDisplayName) then"});
+  out.Add({"  ", s, " := StrPas(lpbi.pszDisplayName);"});
+  // The release stands two blanks in, in the fragment as in the pane.
+  out.AddUnindented("  FreeMem(lpbi.pszDisplayName); ");
+
+  out.Declare({"  lpbi: TBrowseInfo;"});
+  out.Declare({"  ", p, ": PItemIDList;"});
+  out.Declare({"  ", s, ": string;"});
+  return out.Finish("ShellAPI, ShlObj");
 }
 
 }  // namespace qm

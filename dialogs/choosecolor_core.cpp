@@ -1,5 +1,7 @@
 #include "dialogs/choosecolor_core.h"
 
+#include <string_view>
+
 namespace qm {
 
 std::uint32_t ChooseColorFlags(const ChooseColorOptions& o) {
@@ -31,40 +33,33 @@ std::uint32_t ChooseColorStart(const ChooseColorOptions& o) { return o.rgbInit ?
 
 GeneratedCode GenerateChooseColor(const ChooseColorOptions& o, const FrameTexts& texts) {
   const std::string& v = o.varName;
-  const std::string flags = Decimal(ChooseColorFlags(o));
-  const std::string initial = o.initWithVar ? v : ColorLiteral(o.color);
 
-  // The statements, outermost at column 0; the editor indents them two blanks more.
-  Lines statements = {
-      "FillChar(cc, SizeOf(TChooseColor), 0);",
-      "with cc do",
-      "begin",
-      "  lStructSize := SizeOf(TChooseColor);",
-      "  hwndOwner := Handle;",
-      "  lpCustColors := @acrCustClr;",
-  };
-  if (o.rgbInit) statements.push_back("  rgbResult := " + initial + ";");
-  statements.push_back("  Flags := " + flags + ";");
-  statements.push_back("end;");
-  statements.push_back("if ChooseColor(cc) then");
-  statements.push_back("  " + v + " := TColor(cc.rgbResult);");
+  CodeWriter out(texts, 5, o.rgbInit ? 12 : 11, 3);
+  out.Comment({texts.header2});
+  out.Comment({texts.header3});
+  out.Comment({"//  cc: TChooseColor; { CommDlg must be in uses clause !}"});
+  out.Comment({"//  acrCustClr: array[0..15] of TColor; { the best solution is to declare this array as global variable "
+               "and use Registry to store set of custom colors}"});
+  out.Comment({"// ", v, ": TColor;"});
+  out.Add({"FillChar(cc, SizeOf(TChooseColor), 0);"});
+  out.Add({"with cc do"});
+  out.Add({"begin"});
+  out.Add({"  lStructSize := SizeOf(TChooseColor);"});
+  out.Add({"  hwndOwner := Handle;"});
+  out.Add({"  lpCustColors := @acrCustClr;"});
+  if (o.rgbInit) {
+    const std::string literal = o.initWithVar ? std::string() : ColorLiteral(o.color);
+    out.Add({"  rgbResult := ", o.initWithVar ? std::string_view(v) : std::string_view(literal), ";"});
+  }
+  out.Add({"  Flags := ", Decimal(ChooseColorFlags(o)), ";"});
+  out.Add({"end;"});
+  out.Add({"if ChooseColor(cc) then"});
+  out.Add({"  ", v, " := TColor(cc.rgbResult);"});
 
-  Lines body = {
-      texts.header2,
-      texts.header3,
-      "//  cc: TChooseColor; { CommDlg must be in uses clause !}",
-      "//  acrCustClr: array[0..15] of TColor; { the best solution is to declare this array as global variable and "
-      "use Registry to store set of custom colors}",
-      "// " + v + ": TColor;",
-  };
-  body.insert(body.end(), statements.begin(), statements.end());
-
-  GeneratedCode code;
-  code.fragment = Fragment(texts, body);
-  code.uses = {"CommDlg"};
-  code.decl = {"var", "  cc: TChooseColor;", "  acrCustClr: array[0..15] of TColor;", "  " + v + ": TColor;"};
-  for (const auto& line : statements) code.impl.push_back("  " + line);
-  return code;
+  out.Declare({"  cc: TChooseColor;"});
+  out.Declare({"  acrCustClr: array[0..15] of TColor;"});
+  out.Declare({"  ", v, ": TColor;"});
+  return out.Finish("CommDlg");
 }
 
 }  // namespace qm

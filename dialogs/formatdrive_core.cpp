@@ -1,5 +1,7 @@
 #include "dialogs/formatdrive_core.h"
 
+#include <string_view>
+
 namespace qm {
 
 namespace {
@@ -21,22 +23,21 @@ const char* FormatCapacityItem(int index) { return CapacityAt(index).item; }
 std::uint32_t FormatCapacityId(int index) { return CapacityAt(index).id; }
 
 GeneratedCode GenerateFormatDrive(const FormatDriveOptions& o, const FrameTexts& texts) {
-  std::string call = "SHFormatDrive(Handle, " + Decimal(static_cast<std::int32_t>(o.drive)) + ", " +
-                     Decimal(o.capacityId) + ", " + Decimal(o.options) + ");";
-  GeneratedCode code;
-  code.uses = {"ShellExt"};
-  Lines body = {"// ShellExt must be in uses clause !"};
-  if (!o.asProcedure) {
-    body.push_back(texts.header2);
-    body.push_back(texts.header3);
-    body.push_back("//   " + o.varName + ": Cardinal;");
-    code.decl = {"var", "  " + o.varName + ": Cardinal;"};
-    call = o.varName + " := " + call;
+  const bool asFunction = !o.asProcedure;
+  CodeWriter out(texts, asFunction ? 4 : 1, 1, asFunction ? 1 : 0);
+  out.Comment({"// ShellExt must be in uses clause !"});
+  if (asFunction) {
+    out.Comment({texts.header2});
+    out.Comment({texts.header3});
+    out.Comment({"//   ", o.varName, ": Cardinal;"});
+    out.Declare({"  ", o.varName, ": Cardinal;"});
   }
-  body.push_back(call);
-  code.fragment = Fragment(texts, body);
-  code.impl = {call};
-  return code;
+  const std::string_view var = asFunction ? std::string_view(o.varName) : std::string_view();
+  const std::string_view assign = asFunction ? " := " : "";
+  // The pane keeps the call at the margin, as the fragment has it.
+  out.AddUnindented({var, assign, "SHFormatDrive(Handle, ", Decimal(static_cast<std::int32_t>(o.drive)), ", ",
+                     Decimal(o.capacityId), ", ", Decimal(o.options), ");"});
+  return out.Finish("ShellExt");
 }
 
 }  // namespace qm

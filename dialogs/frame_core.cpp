@@ -12,15 +12,6 @@ bool IsDialogKind(int value) { return value == 0 || (value >= 2 && value <= 12);
 
 FrameTexts FrameTexts::Defaults() { return {QM_TEXT_HEADER1, QM_TEXT_HEADER2, QM_TEXT_HEADER3, QM_TEXT_FOOTER}; }
 
-Lines Fragment(const FrameTexts& texts, const Lines& body) {
-  Lines out;
-  out.reserve(body.size() + 2);
-  out.push_back(texts.header1);
-  out.insert(out.end(), body.begin(), body.end());
-  out.push_back(texts.footer);
-  return out;
-}
-
 namespace {
 // A line put together from its pieces, in one allocation of its final size.
 std::string Concat(std::initializer_list<std::string_view> pieces) {
@@ -38,12 +29,15 @@ CodeWriter::CodeWriter(const FrameTexts& texts, std::size_t comments, std::size_
     : texts_(texts) {
   code_.fragment.reserve(1 + comments + statements + 1);
   code_.impl.reserve(statements);
-  code_.decl.reserve(1 + declarations);
+  if (declarations > 0) code_.decl.reserve(1 + declarations);
   code_.fragment.push_back(texts.header1);
-  code_.decl.emplace_back("var");
 }
 
 void CodeWriter::Comment(std::initializer_list<std::string_view> pieces) {
+  code_.fragment.push_back(Concat(pieces));
+}
+
+void CodeWriter::AddToFragment(std::initializer_list<std::string_view> pieces) {
   code_.fragment.push_back(Concat(pieces));
 }
 
@@ -63,13 +57,22 @@ void CodeWriter::AddUnindented(std::string_view line) {
   code_.fragment.emplace_back(line);
 }
 
+void CodeWriter::AddUnindented(std::initializer_list<std::string_view> pieces) {
+  code_.fragment.push_back(code_.impl.emplace_back(Concat(pieces)));
+}
+
 void CodeWriter::Declare(std::initializer_list<std::string_view> pieces) {
+  if (code_.decl.empty()) code_.decl.emplace_back("var");
   code_.decl.push_back(Concat(pieces));
 }
 
 GeneratedCode CodeWriter::Finish(std::string_view uses) {
-  code_.fragment.push_back(texts_.footer);
   code_.uses.emplace_back(uses);
+  return Finish();
+}
+
+GeneratedCode CodeWriter::Finish() {
+  code_.fragment.push_back(texts_.footer);
   return std::move(code_);
 }
 

@@ -44,19 +44,21 @@ std::uint32_t MessageBoxFlags(const MessageBoxOptions& o) {
 }
 
 GeneratedCode GenerateMessageBox(const MessageBoxOptions& o, const FrameTexts& texts) {
-  const std::string call = "MessageBox(Handle, PChar('" + JoinMemoLines(o.textLines) + "'), PChar('" + o.title +
-                           "'), " + Decimal(MessageBoxFlags(o)) + ");";
-  GeneratedCode code;
+  const std::string text = JoinMemoLines(o.textLines);
+  const std::string flags = Decimal(MessageBoxFlags(o));
   if (o.asProcedure) {
-    code.fragment = Fragment(texts, {"  " + call});
-    code.impl = {"  " + call};
-  } else {
-    code.fragment =
-        Fragment(texts, {texts.header2, texts.header3, "//   " + o.varName + ": Integer;", o.varName + " := " + call});
-    code.decl = {"var", "  " + o.varName + ": Integer;"};
-    code.impl = {"  " + o.varName + " := " + call};
+    // The call keeps its two blanks in the fragment, so the pane takes it as it stands.
+    CodeWriter out(texts, 0, 1, 0);
+    out.AddUnindented({"  MessageBox(Handle, PChar('", text, "'), PChar('", o.title, "'), ", flags, ");"});
+    return out.Finish();
   }
-  return code;
+  CodeWriter out(texts, 3, 1, 1);
+  out.Comment({texts.header2});
+  out.Comment({texts.header3});
+  out.Comment({"//   ", o.varName, ": Integer;"});
+  out.Add({o.varName, " := MessageBox(Handle, PChar('", text, "'), PChar('", o.title, "'), ", flags, ");"});
+  out.Declare({"  ", o.varName, ": Integer;"});
+  return out.Finish();
 }
 
 }  // namespace qm

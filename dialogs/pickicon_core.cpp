@@ -8,36 +8,32 @@ GeneratedCode GeneratePickIcon(const PickIconOptions& o, const FrameTexts& texts
   const std::string& v = o.fileNameVar;
   const std::string& x = o.iconIndexVar;
   const std::string& p = o.fileToOpen;
+
+  CodeWriter out(texts, 5, 13, 2);
+  out.Comment({"// unit ShellExt must be in uses clause !"});
+  out.Comment({texts.header3});
+  out.Comment({"//   ", v, ": Pointer;"});
+  out.Comment({"//   ", x, ": DWORD;"});
+  out.Comment({});
   // The wide buffer holds MAX_PATH characters; the conversion may write no more than that.
-  const Lines allocation = {
-      "if Win32Platform = VER_PLATFORM_WIN32_NT then",
-      "begin",
-      "  GetMem(" + v + ", MAX_PATH*SizeOf(WideChar));",
-      "  StringToWideChar('" + p + "', " + v + ", MAX_PATH);",
-      "end",
-      "else",
-      "begin",
-      "  GetMem(" + v + ", MAX_PATH*SizeOf(AnsiChar));",
-      "  StrPCopy(" + v + ", '" + p + "');",
-      "end;",
-  };
-  const std::string index = "  " + x + " := " + Decimal(o.iconIndex) + ";";
-  const std::string call = "SHPickIcon(Handle, " + v + ", MAX_PATH, " + x + ");";
-  const std::string release = "FreeMem(" + v + ");";
-
-  Lines body = {"// unit ShellExt must be in uses clause !", texts.header3, "//   " + v + ": Pointer;",
-                "//   " + x + ": DWORD;", ""};
-  body.insert(body.end(), allocation.begin(), allocation.end());
-  body.insert(body.end(), {index, call, release});
-
-  GeneratedCode code;
-  code.fragment = Fragment(texts, body);
-  code.uses = {"ShellAPI, ShellExt"};
-  code.decl = {"var", "  " + v + ": Pointer;", "  " + x + ": DWORD;"};
-  for (const std::string& line : allocation) code.impl.push_back("  " + line);
+  out.Add({"if Win32Platform = VER_PLATFORM_WIN32_NT then"});
+  out.Add({"begin"});
+  out.Add({"  GetMem(", v, ", MAX_PATH*SizeOf(WideChar));"});
+  out.Add({"  StringToWideChar('", p, "', ", v, ", MAX_PATH);"});
+  out.Add({"end"});
+  out.Add({"else"});
+  out.Add({"begin"});
+  out.Add({"  GetMem(", v, ", MAX_PATH*SizeOf(AnsiChar));"});
+  out.Add({"  StrPCopy(", v, ", '", p, "');"});
+  out.Add({"end;"});
   // The index line already carries its two blanks; call and release stay at the margin as in the fragment.
-  code.impl.insert(code.impl.end(), {index, call, release});
-  return code;
+  out.AddUnindented({"  ", x, " := ", Decimal(o.iconIndex), ";"});
+  out.AddUnindented({"SHPickIcon(Handle, ", v, ", MAX_PATH, ", x, ");"});
+  out.AddUnindented({"FreeMem(", v, ");"});
+
+  out.Declare({"  ", v, ": Pointer;"});
+  out.Declare({"  ", x, ": DWORD;"});
+  return out.Finish("ShellAPI, ShellExt");
 }
 
 }  // namespace qm

@@ -32,41 +32,33 @@ std::uint16_t PrintToPage(const PrintOptions& o) {
 std::uint16_t PrintCopiesForRecord(const PrintOptions& o) { return Low16(o.copies); }
 
 GeneratedCode GeneratePrint(const PrintOptions& o, const FrameTexts& texts) {
-  const Lines statements = {
-      "FillChar(pd, SizeOf(TPrintDlg), 0);",
-      "with pd do",
-      "begin",
-      "  lStructSize := SizeOf(TPrintDlg);",
-      "  hwndOwner := Handle;",
-      "  hDC := 0;",
-      "  hDevMode  := 0;",
-      "  hDevNames := 0;",
-      "  Flags := " + Decimal(PrintFlags(o)) + ";",
-      "  nCopies := " + Decimal(o.copies) + ";",
-      "  nMinPage  := 1;",
-      "  nMaxPage  := 65535;",
-      "  nFromPage := " + Decimal(static_cast<std::uint32_t>(PrintFromPage(o))) + ";",
-      "  nToPage := " + Decimal(static_cast<std::uint32_t>(PrintToPage(o))) + ";",
-      "end;",
-      "if PrintDlg(pd) then with pd do",
-      "begin",
-  };
+  CodeWriter out(texts, 3, 19, 1);
+  out.Comment({texts.header2});
+  out.Comment({texts.header3});
+  out.Comment({"//  pd: TPrintDlg; { CommDlg must be in uses clause !}"});
+  out.Add({"FillChar(pd, SizeOf(TPrintDlg), 0);"});
+  out.Add({"with pd do"});
+  out.Add({"begin"});
+  out.Add({"  lStructSize := SizeOf(TPrintDlg);"});
+  out.Add({"  hwndOwner := Handle;"});
+  out.Add({"  hDC := 0;"});
+  out.Add({"  hDevMode  := 0;"});
+  out.Add({"  hDevNames := 0;"});
+  out.Add({"  Flags := ", Decimal(PrintFlags(o)), ";"});
+  out.Add({"  nCopies := ", Decimal(o.copies), ";"});
+  out.Add({"  nMinPage  := 1;"});
+  out.Add({"  nMaxPage  := 65535;"});
+  out.Add({"  nFromPage := ", Decimal(static_cast<std::uint32_t>(PrintFromPage(o))), ";"});
+  out.Add({"  nToPage := ", Decimal(static_cast<std::uint32_t>(PrintToPage(o))), ";"});
+  out.Add({"end;"});
+  out.Add({"if PrintDlg(pd) then with pd do"});
+  out.Add({"begin"});
   // The placeholder comment stands in column 1 in both forms.
-  const std::string placeholder = "{ Place your code here}";
+  out.AddUnindented("{ Place your code here}");
+  out.Add({"end;"});
 
-  Lines body = {texts.header2, texts.header3, "//  pd: TPrintDlg; { CommDlg must be in uses clause !}"};
-  body.insert(body.end(), statements.begin(), statements.end());
-  body.push_back(placeholder);
-  body.push_back("end;");
-
-  GeneratedCode code;
-  code.fragment = Fragment(texts, body);
-  code.uses = {"CommDlg"};
-  code.decl = {"var", "  pd: TPrintDlg;"};
-  for (const auto& line : statements) code.impl.push_back("  " + line);
-  code.impl.push_back(placeholder);
-  code.impl.push_back("  end;");
-  return code;
+  out.Declare({"  pd: TPrintDlg;"});
+  return out.Finish("CommDlg");
 }
 
 }  // namespace qm

@@ -3,13 +3,12 @@
 namespace qm {
 
 GeneratedCode GenerateShellAbout(const ShellAboutOptions& o, const FrameTexts& texts) {
-  const std::string call = "SHAbout(Handle, PChar('" + o.product + "'), PChar('" + JoinMemoLines(o.descriptionLines) +
-                           "'), Application.Icon.Handle);";
-  GeneratedCode code;
-  code.fragment = Fragment(texts, {"// unit ShellExt must be in uses clause !", call});
-  code.uses = {"ShellExt"};
-  code.impl = {call};
-  return code;
+  CodeWriter out(texts, 1, 1, 0);
+  out.Comment({"// unit ShellExt must be in uses clause !"});
+  // The pane keeps the call at the margin, as the fragment has it.
+  out.AddUnindented({"SHAbout(Handle, PChar('", o.product, "'), PChar('", JoinMemoLines(o.descriptionLines),
+                     "'), Application.Icon.Handle);"});
+  return out.Finish("ShellExt");
 }
 
 }  // namespace qm
