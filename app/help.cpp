@@ -9,6 +9,7 @@
 
 #include "app/help_core.h"
 #include "app/win_util.h"
+#include "app/window.h"
 
 namespace qm {
 
@@ -96,7 +97,7 @@ void OpenHelp(HWND owner, int context) {
 
 namespace {
 
-const char kPopupClass[] = "QmWhatsThis";
+const WindowClass kPopupClass{"QmWhatsThis", CS_DROPSHADOW | CS_SAVEBITS};
 constexpr int kPopupTextWidth = 280;
 constexpr int kPaddingX = 6;
 constexpr int kPaddingY = 5;
@@ -186,63 +187,62 @@ void ClosePopup(bool restoreFocus) {
     SetFocus(back);
 }
 
-LRESULT CALLBACK PopupProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  switch (msg) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      RECT r;
-      GetClientRect(hwnd, &r);
-      FillRect(dc, &r, GetSysColorBrush(COLOR_INFOBK));
-      const std::string text = GetText(hwnd);
-      ScopedSelectObject font(dc, FormFont());
-      SetBkMode(dc, TRANSPARENT);
-      SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
-      InflateRect(&r, -kPaddingX, -kPaddingY);
-      DrawTextA(dc, text.c_str(), -1, &r, DT_WORDBREAK | DT_NOPREFIX);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-      if (hwnd == g_popup) ClosePopup(true);
-      return 0;
-    case WM_ACTIVATE:
-      // A click elsewhere takes the activation away: the popup goes, the click goes where it was aimed.
-      if (LOWORD(wp) == WA_INACTIVE) PostMessageA(hwnd, WM_CLOSE, 0, 0);
-      break;
-    case WM_CLOSE:
-      if (hwnd == g_popup) ClosePopup(false);
-      else DestroyWindow(hwnd);
-      return 0;
-    case WM_NCDESTROY:
-      if (hwnd == g_popup) g_popup = nullptr;
-      break;
-    default:
-      break;
+// The popup lives as long as its window; g_popup names the one that shows.
+class Popup : public Window {
+ public:
+  Popup() : Window(Lifetime::OwnedByWindow) {}
+  HWND Make(const std::string& text, int x, int y, int w, int h, HWND owner) {
+    return Create(kPopupClass, WS_EX_TOOLWINDOW, text.c_str(), WS_POPUP | WS_BORDER, x, y, w, h, owner, nullptr);
   }
-  return DefWindowProcA(hwnd, msg, wp, lp);
-}
 
-void RegisterPopupClass(HINSTANCE instance) {
-  static bool registered = false;
-  if (registered) return;
-  WNDCLASSA wc{};
-  wc.style = CS_DROPSHADOW | CS_SAVEBITS;
-  wc.lpfnWndProc = PopupProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.lpszClassName = kPopupClass;
-  registered = RegisterClassA(&wc) != 0;
-}
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+    switch (msg) {
+      case WM_PAINT:
+        Paint();
+        return 0;
+      case WM_KEYDOWN:
+      case WM_SYSKEYDOWN:
+      case WM_LBUTTONDOWN:
+      case WM_RBUTTONDOWN:
+      case WM_MBUTTONDOWN:
+        if (hwnd() == g_popup) ClosePopup(true);
+        return 0;
+      case WM_ACTIVATE:
+        // A click elsewhere takes the activation away: the popup goes, the click goes where it was aimed.
+        if (LOWORD(wp) == WA_INACTIVE) PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+        break;
+      case WM_CLOSE:
+        if (hwnd() == g_popup) ClosePopup(false);
+        else DestroyWindow(hwnd());
+        return 0;
+      case WM_NCDESTROY:
+        if (hwnd() == g_popup) g_popup = nullptr;
+        break;
+      default:
+        break;
+    }
+    return Default(msg, wp, lp);
+  }
+
+ private:
+  void Paint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd(), &ps);
+    RECT r;
+    GetClientRect(hwnd(), &r);
+    FillRect(dc, &r, GetSysColorBrush(COLOR_INFOBK));
+    const std::string text = GetText(hwnd());
+    ScopedSelectObject font(dc, FormFont());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
+    InflateRect(&r, -kPaddingX, -kPaddingY);
+    DrawTextA(dc, text.c_str(), -1, &r, DT_WORDBREAK | DT_NOPREFIX);
+    EndPaint(hwnd(), &ps);
+  }
+};
 
 void ShowPopup(HWND anchor, POINT at, bool belowAnchor, const std::string& text) {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  RegisterPopupClass(instance);
-
   RECT textRect{0, 0, kPopupTextWidth, 0};
   {
     ScopedGetDC dc(nullptr);
@@ -274,8 +274,7 @@ void ShowPopup(HWND anchor, POINT at, bool belowAnchor, const std::string& text)
   }
 
   g_returnFocus = GetFocus();
-  g_popup = CreateWindowExA(WS_EX_TOOLWINDOW, kPopupClass, text.c_str(), WS_POPUP | WS_BORDER, x, y, w, h,
-                            GetAncestor(anchor, GA_ROOT), nullptr, instance, nullptr);
+  g_popup = (new Popup)->Make(text, x, y, w, h, GetAncestor(anchor, GA_ROOT));
   if (!g_popup) {
     g_returnFocus = nullptr;
     return;

@@ -6,12 +6,13 @@
 
 #include "app/string_grid_core.h"
 #include "app/win_util.h"
+#include "app/window.h"
 
 namespace qm {
 
 namespace {
 
-const char kGridClass[] = "QmStringGrid";
+const WindowClass kGridClass{"QmStringGrid", CS_DBLCLKS};
 constexpr int kLine = 1;        // width of a grid line
 constexpr int kTextLeft = 2;    // the cells' text starts this far right of the cell's left edge
 constexpr int kTextTop = 2;     // and this far below its top edge
@@ -28,14 +29,22 @@ struct Grid {
   bool loading = false;  // the editor's text is being replaced by the grid, not typed
 };
 
-struct CreateParams {
-  Grid* grid;
-  bool adopted;
+class GridWindow : public Window {
+ public:
+  GridWindow(int cols, int rows) : Window(Lifetime::OwnedByWindow), grid(cols, rows) {}
+  HWND Make(HWND parent, int id, int x, int y, int w, int h) {
+    return Create(kGridClass, WS_EX_CLIENTEDGE, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_CLIPCHILDREN,
+                  x, y, w, h, parent, ChildId(id));
+  }
+  Grid grid;
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 };
 
 Grid* GridOf(HWND hwnd) {
-  if (!IsStringGrid(hwnd)) return nullptr;
-  return reinterpret_cast<Grid*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* window = Window::Of<GridWindow>(hwnd, kGridClass);
+  return window ? &window->grid : nullptr;
 }
 
 int Pitch(const Grid& g) { return g.rowHeight + kLine; }
@@ -278,21 +287,12 @@ void OnClick(Grid& g, int x, int y) {
   SetFocus(g.editor);
 }
 
-LRESULT CALLBACK GridProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
-    auto* params = static_cast<CreateParams*>(cs->lpCreateParams);
-    params->adopted = true;  // from here on WM_NCDESTROY frees the grid
-    Grid* g = params->grid;
-    g->hwnd = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(g));
-    return DefWindowProcA(hwnd, msg, wp, lp);
-  }
-  auto* g = reinterpret_cast<Grid*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!g) return DefWindowProcA(hwnd, msg, wp, lp);
+LRESULT GridWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  Grid* g = &grid;
+  g->hwnd = hwnd();
   switch (msg) {
     case WM_CREATE:
-      g->editor = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd, nullptr,
+      g->editor = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd(), nullptr,
                                   GetModuleHandleA(nullptr), nullptr);
       if (!g->editor) return -1;
       SendMessageA(g->editor, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont()), FALSE);
@@ -300,10 +300,6 @@ LRESULT CALLBACK GridProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       SendMessageA(g->editor, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(kTextLeft - 1, 1));
       SetWindowSubclass(g->editor, EditorProc, 0, reinterpret_cast<DWORD_PTR>(g));
       return 0;
-    case WM_NCDESTROY:
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-      delete g;
-      return DefWindowProcA(hwnd, msg, wp, lp);
     case WM_SIZE:
       g->model.ScrollTo(g->model.topRow(), VisibleRows(*g));
       Refresh(*g);
@@ -312,9 +308,9 @@ LRESULT CALLBACK GridProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 1;
     case WM_PAINT: {
       PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
+      HDC dc = BeginPaint(hwnd(), &ps);
       Paint(*g, dc);
-      EndPaint(hwnd, &ps);
+      EndPaint(hwnd(), &ps);
       return 0;
     }
     case WM_SETFOCUS:
@@ -324,7 +320,7 @@ LRESULT CALLBACK GridProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_ENABLE:
       EnableWindow(g->editor, static_cast<BOOL>(wp));
-      InvalidateRect(hwnd, nullptr, FALSE);
+      InvalidateRect(hwnd(), nullptr, FALSE);
       return 0;
     case WM_LBUTTONDOWN:
       OnClick(*g, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
@@ -343,7 +339,7 @@ LRESULT CALLBACK GridProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (reinterpret_cast<HWND>(lp) == g->editor && HIWORD(wp) == EN_CHANGE && !g->loading) NotifyChange(*g);
       return 0;
     case SGM_SETCURRENTCELL:
-      return SetCurrentCell(hwnd, static_cast<int>(wp), static_cast<int>(lp)) ? 1 : 0;
+      return SetCurrentCell(hwnd(), static_cast<int>(wp), static_cast<int>(lp)) ? 1 : 0;
     case SGM_GETCURRENTCELL:
       return MAKELONG(g->model.col(), g->model.row());
     case SGM_GETEDITOR:
@@ -357,39 +353,21 @@ LRESULT CALLBACK GridProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     default:
       break;
   }
-  return DefWindowProcA(hwnd, msg, wp, lp);
-}
-
-void RegisterGridClass() {
-  static bool registered = false;
-  if (registered) return;
-  WNDCLASSA wc{};
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = GridProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.lpszClassName = kGridClass;
-  registered = RegisterClassA(&wc) != 0;
+  return Default(msg, wp, lp);
 }
 
 }  // namespace
 
 HWND CreateStringGrid(HWND parent, int id, int x, int y, int w, int h, const std::vector<int>& colWidths, int rowCount,
                       int rowHeight) {
-  RegisterGridClass();
-  auto* g = new Grid(static_cast<int>(colWidths.size()), rowCount);
+  auto* window = new GridWindow(static_cast<int>(colWidths.size()), rowCount);
+  Grid* g = &window->grid;
   g->widths = colWidths;
   g->widths.resize(static_cast<std::size_t>(g->model.cols()), 64);
   for (int& width : g->widths) width = std::max(width, 1);
   g->rowHeight = std::max(rowHeight, 1);
-  CreateParams params{g, false};
-  HWND hwnd = CreateWindowExA(WS_EX_CLIENTEDGE, kGridClass, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL |
-                                  WS_CLIPCHILDREN, x, y, w, h, parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), &params);
-  if (!hwnd) {
-    if (!params.adopted) delete g;
-    return nullptr;
-  }
+  HWND hwnd = window->Make(parent, id, x, y, w, h);
+  if (!hwnd) return nullptr;
   SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont()), FALSE);
   Grid* made = GridOf(hwnd);
   LoadEditor(*made);
@@ -397,10 +375,7 @@ HWND CreateStringGrid(HWND parent, int id, int x, int y, int w, int h, const std
   return hwnd;
 }
 
-bool IsStringGrid(HWND hwnd) {
-  char name[32] = {};
-  return hwnd && GetClassNameA(hwnd, name, sizeof name) > 0 && lstrcmpiA(name, kGridClass) == 0;
-}
+bool IsStringGrid(HWND hwnd) { return GridOf(hwnd) != nullptr; }
 
 int GridColCount(HWND grid) {
   Grid* g = GridOf(grid);

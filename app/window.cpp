@@ -1,0 +1,101 @@
+#include "app/window.h"
+
+#include <exception>
+#include <set>
+#include <string>
+#include <utility>
+
+#include "app/win_util.h"
+
+namespace qm {
+
+namespace {
+// The classes registered so far, by name: each is registered on the first window of its kind.
+std::set<std::string>& RegisteredClasses() {
+  static std::set<std::string> names;
+  return names;
+}
+
+bool IsOfClass(HWND hwnd, const char* name) {
+  char actual[64] = {};
+  return hwnd && GetClassNameA(hwnd, actual, sizeof actual) > 0 && lstrcmpiA(actual, name) == 0;
+}
+}  // namespace
+
+HWND Window::Create(const WindowClass& cls, DWORD exStyle, const char* text, DWORD style, int x, int y, int w, int h,
+                    HWND parent, HMENU menuOrId) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  if (RegisteredClasses().count(cls.name) == 0) {
+    WNDCLASSA wc{};
+    wc.style = cls.style;
+    wc.lpfnWndProc = Procedure;
+    wc.hInstance = instance;
+    wc.hIcon = cls.icon;
+    wc.hCursor = LoadCursorA(nullptr, cls.cursor);
+    wc.hbrBackground = cls.background;
+    wc.lpszClassName = cls.name;
+    if (RegisterClassA(&wc) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS) RegisteredClasses().insert(cls.name);
+  }
+  bool bound = false;
+  bound_ = &bound;
+  HWND hwnd = CreateWindowExA(exStyle, cls.name, text, style, x, y, w, h, parent, menuOrId, instance, this);
+  // A window that was bound and then failed in its creation has gone through WM_NCDESTROY, and with it the object
+  // if the window owned it; one that never got as far leaves the object to be dropped here.
+  if (!bound) {
+    bound_ = nullptr;
+    if (lifetime_ == Lifetime::OwnedByWindow) delete this;
+  }
+  return hwnd;
+}
+
+LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) { return Default(msg, wp, lp); }
+
+Window* Window::Bound(HWND hwnd, const WindowClass& cls) {
+  if (!IsOfClass(hwnd, cls.name)) return nullptr;
+  return reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
+LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  Window* self = nullptr;
+  if (msg == WM_NCCREATE) {
+    self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    if (self->bound_) *std::exchange(self->bound_, nullptr) = true;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  } else {
+    self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  }
+  if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+
+  LRESULT result = 0;
+  bool failed = false;
+  std::string message;
+  try {
+    result = self->HandleMessage(msg, wp, lp);
+  } catch (const std::exception& e) {
+    failed = true;
+    message = e.what();
+  } catch (...) {
+    failed = true;
+    message = "Unexpected failure";
+  }
+  if (msg == WM_NCDESTROY) {
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+    self->OnDestroyed();
+    if (self->lifetime_ == Lifetime::OwnedByWindow) {
+      delete self;
+      self = nullptr;
+    }
+  }
+  if (failed) {
+    HWND owner = GetAncestor(hwnd, GA_ROOT);
+    ShowAppError(owner && IsWindow(owner) && IsWindowVisible(owner) ? owner : nullptr, message);
+    // A window whose creation failed half-way is not created.
+    if (msg == WM_NCCREATE) return FALSE;
+    if (msg == WM_CREATE) return -1;
+  }
+  return result;
+}
+
+}  // namespace qm
