@@ -58,20 +58,7 @@ class HeaderSink : public MessageSink {
   }
 };
 
-// A multi-line edit that handles the dialog keyboard closes its parent on Esc. Its parent here is a pane, which
-// must not go away: the request goes to the editor window, which closes as Esc asks.
-class PaneSink : public MessageSink {
- public:
-  bool HandleMessage(HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT& result) override {
-    if (msg != WM_CLOSE) return false;
-    PostMessageA(GetAncestor(hwnd, GA_ROOT), WM_CLOSE, 0, 0);
-    result = 0;
-    return true;
-  }
-};
-
 HeaderSink headerSink;
-PaneSink paneSink;
 
 int HeightOf(HWND hwnd) {
   RECT r{};
@@ -157,7 +144,10 @@ TEditForm::Pane TEditForm::CreatePane(int panelId, int headerId, int copyId, int
                                       const char* hint, int helpContext, int height) {
   const int w = kClientWidth - 2 * kEditorBorder;
   Pane p;
-  p.panel = CreatePanel(hwnd_, panelId, kEditorBorder, 0, w, height, Bevel::Raised, &paneSink, WS_CLIPCHILDREN);
+  // A memo that handles the dialog keyboard also posts WM_CLOSE to its parent on Esc; the pane, a plain panel,
+  // ignores it, since FormKeyDown has already closed the window on that key. Passed on, it would close the editor
+  // again after an Edit that came right behind the Esc.
+  p.panel = CreatePanel(hwnd_, panelId, kEditorBorder, 0, w, height, Bevel::Raised, nullptr, WS_CLIPCHILDREN);
   p.header = CreatePanel(p.panel, headerId, kBevel, kBevel, w - 2 * kBevel, kHeaderHeight, Bevel::None, &headerSink,
                          WS_CLIPCHILDREN);
   SetWindowTextA(p.header, caption);

@@ -443,6 +443,71 @@ TEST_F(Editor, KeyboardShortcutsCopyAndLetTheKeyThrough) {
   EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(editor) && IsWindowEnabled(p.main()); }));
 }
 
+namespace {
+// Keeps the thread of a window from running while it is in scope. SuspendThread only asks; reading the thread's
+// context waits until it has stopped.
+class HeldThread {
+ public:
+  explicit HeldThread(HWND window)
+      : thread_(OpenThread(THREAD_SUSPEND_RESUME | THREAD_GET_CONTEXT, FALSE,
+                           GetWindowThreadProcessId(window, nullptr))) {
+    if (!thread_) return;
+    if (SuspendThread(thread_) == static_cast<DWORD>(-1)) return;
+    suspended_ = true;
+    CONTEXT context{};
+    context.ContextFlags = CONTEXT_CONTROL;
+    holding_ = GetThreadContext(thread_, &context) != FALSE;
+  }
+  ~HeldThread() {
+    if (suspended_) ResumeThread(thread_);
+    if (thread_) CloseHandle(thread_);
+  }
+  HeldThread(const HeldThread&) = delete;
+  HeldThread& operator=(const HeldThread&) = delete;
+  bool holding() const { return holding_; }
+
+ private:
+  HANDLE thread_;
+  bool suspended_ = false;
+  bool holding_ = false;
+};
+}  // namespace
+
+// Esc closes the editor once: an Edit right behind it, as a script or a quick user sends it, opens the editor for
+// good.
+TEST_F(Editor, EditRightAfterEscStaysOpen) {
+  Program p;
+  HWND editor = OpenEditor(p);
+  ASSERT_TRUE(editor);
+  HWND memDecl = ChildById(editor, IDC_memDecl);
+  HWND memImpl = ChildById(editor, IDC_memImpl);
+  for (int id : {IDC_memUses, IDC_memDecl, IDC_memImpl}) {
+    HWND memo = ChildById(editor, id);
+    for (int round = 0; round < 10; ++round) {
+      SCOPED_TRACE(::testing::Message() << "pane " << id << ", round " << round);
+      SendMessageA(memDecl, EM_SETSEL, 7, 7);  // every showing puts the caret back at the start
+      {
+        // The Edit is queued before the program takes the Esc, as when both come faster than it runs.
+        HeldThread held(editor);
+        ASSERT_TRUE(held.holding());
+        PostMessageA(memo, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+        PostMessageA(memo, WM_KEYUP, VK_ESCAPE, static_cast<LPARAM>(0xC0010001));
+        p.PostClick(IDC_btnEdit);
+      }
+      // Posted messages run in order, so once the third marker has run, so has whatever the Esc posted, and whatever
+      // that posted in turn.
+      for (DWORD mark = 1; mark <= 3; ++mark) {
+        PostMessageA(memImpl, EM_SETSEL, mark, mark);
+        ASSERT_TRUE(WaitUntil([&] { return Selection(memImpl) == std::make_pair(mark, mark); }, 5000)) << mark;
+      }
+      EXPECT_EQ(Selection(memDecl), std::make_pair(DWORD{0}, DWORD{0}));  // it was shown again
+      ASSERT_TRUE(IsWindowVisible(editor));
+      ASSERT_FALSE(IsWindowEnabled(p.main()));
+    }
+  }
+  ASSERT_TRUE(CloseEditor(p, editor));
+}
+
 TEST_F(Editor, KindWithoutBuilderShowsThePreviousText) {
   WriteSetting("DlgType", "1");
   Program p;
