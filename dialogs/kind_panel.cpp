@@ -58,21 +58,3 @@ Lines& FragmentList() {
 }
 
 }  // namespace qm
-
-namespace qm {
-
-namespace {
-// A kind whose panel holds no controls yet and which has no builder.
-class UnbuiltPanel : public KindPanel {
- public:
-  explicit UnbuiltPanel(TDialogKind kind) : KindPanel(kind) {}
-
- protected:
-  void CreateControls(Builder&) override {}
-  void Build(TBuildMode) override {}
-};
-}  // namespace
-
-std::unique_ptr<KindPanel> MakeUnbuiltPanel(TDialogKind kind) { return std::make_unique<UnbuiltPanel>(kind); }
-
-}  // namespace qm

@@ -79,8 +79,6 @@ std::unique_ptr<KindPanel> MakePrintDlgPanel();
 std::unique_ptr<KindPanel> MakeFontDlgPanel();
 std::unique_ptr<KindPanel> MakeFileOpPanel();
 
-std::unique_ptr<KindPanel> MakeUnbuiltPanel(TDialogKind kind);
-
 // The fragment list: the lines of the last Copy, kept from start to end of the program.
 Lines& FragmentList();
 
