@@ -129,6 +129,7 @@ TMainForm* TMainForm::Create(HINSTANCE instance) {
   }
   form->CreateControls();
   LoadMainSettings(*form);
+  form->CreateFrontPanel();
   form->FormCreate();
   SetKeyPreview(form->hwnd_, form);
   ShowWindow(form->hwnd_, SW_SHOW);
@@ -239,6 +240,16 @@ void TMainForm::SelectDialogKind(int kind) {
   }
   FDialogKind = static_cast<std::uint8_t>(kind);
   if (KindPanel* fileOp = Panel(dkFileOperation)) fileOp->OnSelected(kind == dkFileOperation);
+}
+
+// A stored kind that names none leaves the panels as the form definition stacks them; the one in front, the message
+// box's, shows its controls all the same.
+void TMainForm::CreateFrontPanel() {
+  HWND front = GetWindow(background_, GW_CHILD);
+  for (const auto& k : kKinds) {
+    KindPanel* panel = Panel(k.kind);
+    if (panel->panel() == front) panel->EnsureCreated();
+  }
 }
 
 int TMainForm::ActivePage() const {

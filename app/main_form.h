@@ -47,6 +47,7 @@ class TMainForm : public MessageSink, public KeyPreview {
   void FormCreate();
   void OnCommand(int id);
   void ShowPage(int index);
+  void CreateFrontPanel();
   void RunBuilder(TBuildMode mode);
 
   HWND hwnd_ = nullptr;

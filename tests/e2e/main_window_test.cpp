@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "resource.h"
 #include "tests/e2e/harness.h"
 
@@ -63,6 +65,31 @@ TEST_F(MainWindow, FirstStartShowsTheMessageBoxAtTheTopLeft) {
   EXPECT_FALSE(p.Checked(IDC_tbnArrow1));
   EXPECT_TRUE(p.Checked(IDC_tbnArrow2));
   EXPECT_EQ(FrontPanel(p), IDC_pnlMessageBox);
+}
+
+// A stored kind that names none keeps the form definition's state, the message box's panel complete in front, and
+// is saved back as it was.
+TEST_F(MainWindow, StoredKindNamingNoneShowsTheDesignState) {
+  for (const char* stored : {"1", "13"}) {
+    SCOPED_TRACE(stored);
+    WriteSetting("DlgType", stored);
+    {
+      Program p;
+      ASSERT_TRUE(p.main());
+      EXPECT_EQ(p.Caption(), "Quillmark for Delphi");
+      EXPECT_EQ(FrontPanel(p), IDC_pnlMessageBox);
+      ASSERT_TRUE(p.Ctl(IDC_cboCaption));
+      EXPECT_EQ(p.Text(IDC_cboCaption), "Information");
+      EXPECT_EQ(p.Text(IDC_edtVarName), "Result");
+      EXPECT_TRUE(p.Checked(IDC_btnOK_1));
+      EXPECT_TRUE(p.Checked(IDC_tbnMessageBox));
+      EXPECT_TRUE(p.Checked(IDC_tbnArrow2));
+      EXPECT_FALSE(p.Checked(IDC_tbnArrow1));
+    }
+    std::string value;
+    ASSERT_TRUE(ReadSetting("DlgType", value));
+    EXPECT_EQ(value, stored);
+  }
 }
 
 TEST_F(MainWindow, EachKindButtonSelectsItsKind) {
