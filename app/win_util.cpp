@@ -26,23 +26,6 @@ FrameTexts LoadFrameTexts() {
   return {LoadStr(IDS_HEADER1), LoadStr(IDS_HEADER2), LoadStr(IDS_HEADER3), LoadStr(IDS_FOOTER)};
 }
 
-void PutClipboardText(HWND owner, const std::string& text) {
-  // The text is ready before the clipboard is opened, so a failure leaves nothing half done.
-  ScopedGlobal memory(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
-  if (!memory) throw AppError("Out of memory");
-  if (void* p = GlobalLock(memory.get())) {
-    memcpy(p, text.c_str(), text.size() + 1);
-    GlobalUnlock(memory.get());
-  }
-  // Another program may hold the clipboard for a moment; one that keeps it gets the error.
-  bool open = false;
-  for (int attempt = 0; attempt < 5 && !(open = OpenClipboard(owner) != FALSE); ++attempt) Sleep(20);
-  if (!open) throw AppError(LoadStr(IDS_NOCLIPBOARD));
-  EmptyClipboard();
-  if (SetClipboardData(CF_TEXT, memory.get())) memory.release();  // the clipboard owns it now
-  CloseClipboard();
-}
-
 std::string GetText(HWND hwnd) {
   int n = GetWindowTextLengthA(hwnd);
   if (n <= 0) return {};

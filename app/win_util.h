@@ -10,6 +10,7 @@
 #include <string>
 #include <utility>
 
+#include "app/clipboard.h"
 #include "dialogs/frame_core.h"
 
 namespace qm {
@@ -131,9 +132,6 @@ class ScopedSelectObject {
   HDC dc_;
   HGDIOBJ old_;
 };
-
-// Open, empty, set CF_TEXT, close. Throws AppError("Cannot open clipboard") when another program holds it.
-void PutClipboardText(HWND owner, const std::string& text);
 
 // ---- texts of controls ----
 std::string GetText(HWND hwnd);
