@@ -368,6 +368,14 @@ void AddHint(HWND control, const char* text) {
   ti.uId = reinterpret_cast<UINT_PTR>(control);
   ti.lpszText = const_cast<char*>(text);
   SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+  // The edit part of an editable combo box is a window of its own: the mouse over it comes with the edit's handle,
+  // and the hint window asks which window lies under the cursor before it shows. The edit shows the combo's hint.
+  COMBOBOXINFO combo{};
+  combo.cbSize = sizeof combo;
+  if (GetComboBoxInfo(control, &combo) && combo.hwndItem && combo.hwndItem != control) {
+    ti.uId = reinterpret_cast<UINT_PTR>(combo.hwndItem);
+    SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+  }
 }
 
 Builder::Builder(HWND parent) : parent_(parent) {}

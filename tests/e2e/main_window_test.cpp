@@ -139,9 +139,9 @@ TEST_F(MainWindow, EscAndMinimizeMinimise) {
   }
 }
 
-// The hints come from the message loop's relay of the mouse: resting the mouse on a command button and on a kind
-// button shows the hint window with that control's text.
-TEST_F(MainWindow, RestingTheMouseOnAButtonShowsItsHint) {
+// The hints come from the message loop's relay of the mouse: resting the mouse on a command button, on a kind
+// button and on the edit part of a combo box shows the hint window with that control's text.
+TEST_F(MainWindow, RestingTheMouseOnAControlShowsItsHint) {
   Program p;
   SetForegroundWindow(p.main());
   auto hintShowing = [&](const char* text) {
@@ -157,16 +157,20 @@ TEST_F(MainWindow, RestingTheMouseOnAButtonShowsItsHint) {
     }
     return false;
   };
-  auto rest = [&](int id) {
+  auto rest = [&](HWND window) {
     RECT r;
-    GetWindowRect(p.Ctl(id), &r);
+    GetWindowRect(window, &r);
     SetCursorPos(r.left + 5, r.top + 5);
     Sleep(50);
     SetCursorPos(r.left + 8, r.top + 8);
   };
-  rest(IDC_btnCopy);
+  rest(p.Ctl(IDC_btnCopy));
   EXPECT_TRUE(WaitUntil([&] { return hintShowing("Copy to Clipboard (Ctrl+C)"); }, 5000));
-  rest(IDC_tbnOpenDlg);
+  rest(p.Ctl(IDC_tbnOpenDlg));
   EXPECT_TRUE(WaitUntil([&] { return hintShowing("GetOpenFileName"); }, 5000));
+  HWND captionEdit = FindWindowExA(p.Ctl(IDC_cboCaption), nullptr, "Edit", nullptr);
+  ASSERT_TRUE(captionEdit);
+  rest(captionEdit);
+  EXPECT_TRUE(WaitUntil([&] { return hintShowing(" String used for the dialog box title"); }, 5000));
   SetCursorPos(0, 0);
 }
