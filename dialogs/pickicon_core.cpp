@@ -4,6 +4,22 @@ namespace qm {
 
 std::string_view PathForPicker(std::string_view path) { return path.substr(0, kPickIconPathChars - 1); }
 
+PathLocation LocatePath(std::string_view path) {
+  const auto separator = [&](std::size_t i) { return i < path.size() && (path[i] == '\\' || path[i] == '/'); };
+  const auto driveAt = [&](std::size_t i) {
+    if (i + 1 >= path.size() || path[i + 1] != ':') return false;
+    const char c = path[i];
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+  };
+  const auto drive = [&](std::size_t i) { return PathLocation{PathPlace::Drive, {path[i], ':', '\\'}}; };
+  if (separator(0) && separator(1)) {
+    if (path.size() > 2 && path[2] == '?' && separator(3) && driveAt(4)) return drive(4);
+    return {PathPlace::Unc, {}};
+  }
+  if (driveAt(0)) return drive(0);
+  return {};
+}
+
 GeneratedCode GeneratePickIcon(const PickIconOptions& o, const FrameTexts& texts) {
   const std::string& v = o.fileNameVar;
   const std::string& x = o.iconIndexVar;

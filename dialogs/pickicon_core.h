@@ -23,6 +23,16 @@ struct PickIconOptions {
 // The part of a path that fits the picker's buffer beside its zero: at most 259 characters.
 std::string_view PathForPicker(std::string_view path);
 
+// Where a typed path's file lies, as far as its text tells. A path that begins with two separators names a share of
+// another computer or a device (\\server\share, \\?\UNC\..., \\.\...), except \\?\ before a drive letter; a drive
+// path gives the drive's root ("C:\") to ask the system about; any other path lies on the current folder's drive.
+enum class PathPlace { Unc, Drive, CurrentDrive };
+struct PathLocation {
+  PathPlace place = PathPlace::CurrentDrive;
+  std::string root;  // "X:\" for a drive path, else empty
+};
+PathLocation LocatePath(std::string_view path);
+
 GeneratedCode GeneratePickIcon(const PickIconOptions& options, const FrameTexts& texts);
 
 }  // namespace qm

@@ -25,6 +25,19 @@ constexpr DWORD kOpenFileNameSize = offsetof(OPENFILENAMEA, lpTemplateName) + si
 static_assert(kOpenFileNameSize == 76, "the pre-2000 open-file record");
 #endif
 
+// How long typing pauses before the typed file is read for its icon.
+constexpr UINT kIconPauseMs = 300;
+constexpr UINT_PTR kIconTimer = 1;
+
+// While the user types, the file is read only where that is quick: not from another computer, which may keep the
+// window waiting for seconds, nor from a drive that may first have to spin up or ask for its disc.
+bool QuickToRead(const std::string& file) {
+  const PathLocation where = LocatePath(file);
+  if (where.place == PathPlace::Unc) return false;
+  const UINT type = GetDriveTypeA(where.place == PathPlace::Drive ? where.root.c_str() : nullptr);
+  return type != DRIVE_REMOTE && type != DRIVE_REMOVABLE && type != DRIVE_CDROM;
+}
+
 bool OnNtFamily() {
   OSVERSIONINFOA vi{};
   vi.dwOSVersionInfoSize = sizeof vi;
@@ -34,6 +47,9 @@ bool OnNtFamily() {
 class PickIconPanel : public KindPanel {
  public:
   PickIconPanel() : KindPanel(dkPickIcon) {}
+  ~PickIconPanel() override {
+    if (panel()) KillTimer(panel(), kIconTimer);
+  }
 
  protected:
   void CreateControls(Builder& b) override {
@@ -65,9 +81,21 @@ class PickIconPanel : public KindPanel {
       return true;
     }
     if ((id == IDC_edtFileToOpen || id == IDC_seIconIndex) && code == EN_CHANGE) {
-      ShowChosenIcon();
+      // Every change starts the pause again; a timer that is set anew replaces the running one.
+      SetTimer(panel(), kIconTimer, kIconPauseMs, nullptr);
       return true;
     }
+    return false;
+  }
+
+  bool OnMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) override {
+    if (msg == WM_TIMER && wp == kIconTimer) {
+      KillTimer(panel(), kIconTimer);
+      ShowChosenIcon(false);
+      result = 0;
+      return true;
+    }
+    if (msg == WM_DESTROY) KillTimer(panel(), kIconTimer);
     return false;
   }
 
@@ -76,6 +104,7 @@ class PickIconPanel : public KindPanel {
     SetText(Item(IDC_edtFileName), "pszFileName");
     SetSpinValue(Item(IDC_seIconIndex), 0);
     SetText(Item(IDC_edtIconIndex), "nIconIndex");
+    KillTimer(panel(), kIconTimer);
     SetIcon(nullptr);
   }
 
@@ -123,14 +152,18 @@ class PickIconPanel : public KindPanel {
     ofn.lpstrTitle = "Open Icon File";
     ofn.Flags = OFN_HIDEREADONLY;
     EnsureOle();
-    if (GetOpenFileNameA(&ofn)) SetText(Item(IDC_edtFileToOpen), file);
+    if (!GetOpenFileNameA(&ofn)) return;
+    // A file chosen in the dialog is shown at once, wherever it lies: the dialog has just read its folder.
+    SetText(Item(IDC_edtFileToOpen), file);
+    KillTimer(panel(), kIconTimer);
+    ShowChosenIcon(true);
   }
 
-  // imgIcon shows the icon that the file and index name, or nothing when there is none.
-  void ShowChosenIcon() {
+  // imgIcon shows the icon that the file and index name, or nothing when there is none or the file is not read.
+  void ShowChosenIcon(bool chosen) {
     const std::string file = GetText(Item(IDC_edtFileToOpen));
     HICON large = nullptr;
-    if (!file.empty() && file.size() < MAX_PATH) {
+    if (!file.empty() && file.size() < MAX_PATH && (chosen || QuickToRead(file))) {
       const int index = SpinValue(Item(IDC_seIconIndex), 0);
       ExtractIconExA(file.c_str(), index, &large, nullptr, 1);
     }

@@ -1,4 +1,5 @@
-// The pick-icon kind: Copy and Edit, the index without limits, the file button, imgIcon, Test and Reset.
+// The pick-icon kind: Copy and Edit, the index without limits, the file button, imgIcon (also for a network path),
+// Test and Reset.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -165,17 +166,31 @@ TEST_F(PickIconKind, FileButtonOpensTheOpenDialogAndFillsThePath) {
   EXPECT_TRUE(WaitUntil([&] { return ShowsIcon(p); }));
 }
 
+// The image follows once typing pauses.
 TEST_F(PickIconKind, ImageFollowsFileAndIndex) {
   Program p;
   p.Click(IDC_tbnIconDlg);
   p.SetEditText(IDC_edtFileToOpen, kIconFile);
-  EXPECT_TRUE(ShowsIcon(p));
+  EXPECT_TRUE(WaitUntil([&] { return ShowsIcon(p); }));
   p.SetEditText(IDC_seIconIndex, "100000");
-  EXPECT_FALSE(ShowsIcon(p));
+  EXPECT_TRUE(WaitUntil([&] { return !ShowsIcon(p); }));
   p.SetEditText(IDC_seIconIndex, "1");
-  EXPECT_TRUE(ShowsIcon(p));
+  EXPECT_TRUE(WaitUntil([&] { return ShowsIcon(p); }));
   p.SetEditText(IDC_edtFileToOpen, "C:\\no such file.exe");
-  EXPECT_FALSE(ShowsIcon(p));
+  EXPECT_TRUE(WaitUntil([&] { return !ShowsIcon(p); }));
+}
+
+// A file on another computer is not read while typing: the window answers at once and shows no icon.
+TEST_F(PickIconKind, NetworkPathShowsNoIconAndTheWindowAnswers) {
+  Program p;
+  p.Click(IDC_tbnIconDlg);
+  p.SetEditText(IDC_edtFileToOpen, kIconFile);
+  ASSERT_TRUE(WaitUntil([&] { return ShowsIcon(p); }));
+  p.SetEditText(IDC_edtFileToOpen, "\\\\nosuchserver\\share\\x.ico");
+  DWORD_PTR ignored = 0;
+  EXPECT_TRUE(SendMessageTimeoutA(p.main(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 200, &ignored));
+  EXPECT_TRUE(WaitUntil([&] { return !ShowsIcon(p); }));
+  EXPECT_TRUE(SendMessageTimeoutA(p.main(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 200, &ignored));
 }
 
 TEST_F(PickIconKind, TestCallsThePickerAndWritesNothingBack) {
@@ -206,6 +221,7 @@ TEST_F(PickIconKind, ResetClearsEverythingAndTheImage) {
   Program p;
   p.Click(IDC_tbnIconDlg);
   p.SetEditText(IDC_edtFileToOpen, kIconFile);
+  ASSERT_TRUE(WaitUntil([&] { return ShowsIcon(p); }));
   p.SetEditText(IDC_edtFileName, "Buf");
   p.SetEditText(IDC_seIconIndex, "-7");
   p.SetEditText(IDC_edtIconIndex, "Idx");

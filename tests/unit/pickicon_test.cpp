@@ -1,4 +1,5 @@
-// The pick-icon kind's generated code, compared whole, and the path that fits the picker's buffer.
+// The pick-icon kind's generated code, compared whole, the path that fits the picker's buffer, and where a typed
+// path lies.
 #include <gtest/gtest.h>
 
 #include "dialogs/pickicon_core.h"
@@ -150,4 +151,35 @@ TEST(PickIcon, PathIsCutToTheBufferOfTheTest) {
   EXPECT_EQ(PathForPicker(fits), fits);
   EXPECT_EQ(PathForPicker(fits + "b"), fits);
   EXPECT_EQ(PathForPicker(std::string(1000, 'c')), std::string(259, 'c'));
+}
+
+TEST(PickIcon, PathsOfSharesAndDevicesAreToldFromDrivePaths) {
+  const struct {
+    const char* path;
+    PathPlace place;
+    const char* root;
+  } cases[] = {
+      {"\\\\server\\share\\x.ico", PathPlace::Unc, ""},
+      {"//server/share/x.ico", PathPlace::Unc, ""},
+      {"\\/server", PathPlace::Unc, ""},
+      {"\\\\", PathPlace::Unc, ""},
+      {"\\\\?\\UNC\\server\\share\\x.ico", PathPlace::Unc, ""},
+      {"\\\\.\\COM1", PathPlace::Unc, ""},
+      {"\\\\.\\C:\\x.ico", PathPlace::Unc, ""},
+      {"\\\\?\\C:\\x.ico", PathPlace::Drive, "C:\\"},
+      {"\\\\?\\", PathPlace::Unc, ""},
+      {"C:\\x.ico", PathPlace::Drive, "C:\\"},
+      {"z:x.ico", PathPlace::Drive, "z:\\"},
+      {"Q:", PathPlace::Drive, "Q:\\"},
+      {"1:\\x.ico", PathPlace::CurrentDrive, ""},
+      {"\\x.ico", PathPlace::CurrentDrive, ""},
+      {"x.ico", PathPlace::CurrentDrive, ""},
+      {"", PathPlace::CurrentDrive, ""},
+      {"C", PathPlace::CurrentDrive, ""},
+  };
+  for (const auto& c : cases) {
+    const PathLocation where = LocatePath(c.path);
+    EXPECT_EQ(where.place, c.place) << c.path;
+    EXPECT_EQ(where.root, c.root) << c.path;
+  }
 }
