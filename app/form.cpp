@@ -1,6 +1,6 @@
 #include "app/form.h"
 
-#include "app/controls.h"
+#include "app/hints.h"
 
 namespace qm {
 

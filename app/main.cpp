@@ -1,7 +1,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/controls.h"
 #include "app/form.h"
 #include "app/main_form.h"
 #include "app/win_util.h"
@@ -11,7 +10,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_ANIMATE_CLASS |
                                            ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_TREEVIEW_CLASSES};
   InitCommonControlsEx(&icc);
-  qm::RegisterControlClasses(instance);
 
   qm::TMainForm* form = qm::TMainForm::Create(instance);
   if (!form) return 1;

@@ -4,7 +4,11 @@
 
 #include <cstdio>
 
+#include "app/builder.h"
 #include "app/help.h"
+#include "app/hints.h"
+#include "app/kind_table.h"
+#include "app/speed_button.h"
 #include "app/settings.h"
 #include "app/win_util.h"
 #include "about/about_box.h"
@@ -17,50 +21,11 @@ TMainForm* MainForm = nullptr;
 
 namespace {
 
-const char kClassName[] = "TMainForm";
 constexpr int kClientWidth = 576;
 constexpr int kClientHeight = 376;
 constexpr UINT kCreateEditorMessage = WM_APP + 1;
-
-struct KindInfo {
-  TDialogKind kind;
-  int page;
-  int buttonId;
-  int left;
-  const char* hint;
-  const char* captionName;
-  int panelId;
-  int pictureId;
-};
-
-const KindInfo kKinds[] = {
-    {dkMessageBox, 0, IDC_tbnMessageBox, 50, "MessageBox", "MessageBox", IDC_pnlMessageBox, IDB_MESSAGEBOX},
-    {dkOpenFile, 0, IDC_tbnOpenDlg, 90, "GetOpenFileName", "GetOpenFileName", IDC_pnlOpenDlg, IDB_OPENDLG},
-    {dkSaveFile, 0, IDC_tbnSaveDlg, 130, "GetSaveFileName", "GetSaveFileName", IDC_pnlSaveDlg, IDB_SAVEDLG},
-    {dkChooseColor, 0, IDC_tbnColorDlg, 170, "ChooseColor", "ChooseColor", IDC_pnlColorDlg, IDB_COLORDLG},
-    {dkChooseFont, 0, IDC_tbnFontDlg, 210, "ChooseFont", "ChooseFont", IDC_pnlFontDlg, IDB_FONTDLG},
-    {dkPrint, 0, IDC_tbnPrintDlg, 250, "PrintDlg", "PrintDlg", IDC_pnlPrintDlg, IDB_PRINTDLG},
-    {dkBrowseForFolder, 1, IDC_tbnBrowseForFolder, 50, "SHBrowseForFolder", "SHBrowseForFolder",
-     IDC_pnlBrowseForFolder, IDB_BROWSEFORFOLDER},
-    {dkRunFile, 1, IDC_tbnRunDlg, 88, "SHRunFileDlg", "SHRunFile", IDC_pnlRunDlg, IDB_RUNDLG},
-    {dkFormatDrive, 1, IDC_tbnFormatDrive, 127, "SHFormatDrive", "SHFormatDrive", IDC_pnlFormatDrive,
-     IDB_FORMATDRIVE},
-    {dkShellAbout, 1, IDC_tbnAbout, 166, "SHAbout", "SHAbout", IDC_pnlAbout, IDB_SHABOUT},
-    {dkPickIcon, 1, IDC_tbnIconDlg, 205, "SHPickIcon", "SHPickIcon", IDC_pnlIconDlg, IDB_ICONDLG},
-    {dkFileOperation, 1, IDC_tbnFileOp, 243, "SHFileOperation", "SHFileOperation", IDC_pnlFileOp, IDB_FILEOP},
-};
-
-const KindInfo* FindKind(int kind) {
-  for (const auto& k : kKinds)
-    if (k.kind == kind) return &k;
-  return nullptr;
-}
-
-const KindInfo* FindKindByButton(int id) {
-  for (const auto& k : kKinds)
-    if (k.buttonId == id) return &k;
-  return nullptr;
-}
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTEXTHELP | WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
 
 struct CommandInfo {
   int id;
@@ -80,63 +45,32 @@ const CommandInfo kCommands[] = {
     {IDC_btnAbout, 336, "About ...", "About Quillmark for Delphi", IDB_ABOUT},
 };
 
-std::unique_ptr<KindPanel> MakePanel(int kind) {
-  switch (kind) {
-    case dkMessageBox: return MakeMessageBoxPanel();
-    case dkBrowseForFolder: return MakeBrowseForFolderPanel();
-    case dkRunFile: return MakeRunDlgPanel();
-    case dkFormatDrive: return MakeFormatDrivePanel();
-    case dkShellAbout: return MakeShellAboutPanel();
-    case dkPickIcon: return MakeIconDlgPanel();
-    case dkOpenFile: return MakeOpenDlgPanel();
-    case dkSaveFile: return MakeSaveDlgPanel();
-    case dkChooseColor: return MakeColorDlgPanel();
-    case dkPrint: return MakePrintDlgPanel();
-    case dkChooseFont: return MakeFontDlgPanel();
-    case dkFileOperation: return MakeFileOpPanel();
-    default: return nullptr;
-  }
-}
-
 }  // namespace
 
-HWND MainWindow() { return MainForm ? MainForm->hwnd() : nullptr; }
-KindPanel* CurrentKindPanel() { return MainForm ? MainForm->Panel(MainForm->FDialogKind) : nullptr; }
-
 TMainForm* TMainForm::Create(HINSTANCE instance) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = instance;
-  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_QUILLMARK));
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  wc.lpszClassName = kClassName;
-  RegisterClassA(&wc);
-
+  static const WindowClass kClass{"TMainForm", 0, GetSysColorBrush(COLOR_BTNFACE),
+                                  LoadIconA(instance, MAKEINTRESOURCEA(IDI_QUILLMARK))};
   auto* form = new TMainForm;
   MainForm = form;
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-  const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTEXTHELP | WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
   RECT r{0, 0, kClientWidth, kClientHeight};
-  AdjustWindowRectEx(&r, style, FALSE, exStyle);
+  AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
   // The design position; the settings load replaces it before the window is shown.
-  form->hwnd_ = CreateWindowExA(exStyle, kClassName, "Quillmark for Delphi", style, 244, 175, r.right - r.left,
-                                r.bottom - r.top, nullptr, nullptr, instance, form);
-  if (!form->hwnd_) {
+  if (!form->Window::Create(kClass, kExStyle, "Quillmark for Delphi", kStyle, 244, 175, r.right - r.left,
+                            r.bottom - r.top, nullptr, nullptr)) {
     MainForm = nullptr;
     delete form;
     return nullptr;
   }
   form->CreateControls();
-  LoadMainSettings(*form);
+  form->LoadSettings();
   form->CreateFrontPanel();
   form->FormCreate();
-  SetKeyPreview(form->hwnd_, form);
-  ShowWindow(form->hwnd_, SW_SHOW);
-  UpdateWindow(form->hwnd_);
+  SetKeyPreview(form->hwnd(), form);
+  ShowWindow(form->hwnd(), SW_SHOW);
+  UpdateWindow(form->hwnd());
   // The code editor, hidden, comes right after: from the message loop, so that the main window answers as soon as it
   // is on the screen. A command that needs the editor before that creates it at once.
-  PostMessageA(form->hwnd_, kCreateEditorMessage, 0, 0);
+  PostMessageA(form->hwnd(), kCreateEditorMessage, 0, 0);
   return form;
 }
 
@@ -145,8 +79,7 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::CreateControls() {
-  panel2_ = CreatePanel(hwnd_, IDC_Panel2, 0, 0, kClientWidth, kClientHeight, Bevel::Lowered, this,
-                        WS_CLIPCHILDREN);
+  panel2_ = CreatePanel(hwnd(), IDC_Panel2, 0, 0, kClientWidth, kClientHeight, Bevel::Lowered, WS_CLIPCHILDREN);
 
   pageControl_ = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_HOTTRACK |
                                      TCS_MULTILINE, 1, 1, kClientWidth - 2, 61, panel2_,
@@ -165,7 +98,7 @@ void TMainForm::CreateControls() {
   const int pageIds[2] = {IDC_Standard, IDC_Shell};
   for (int i = 0; i < 2; ++i) {
     pages_[i] = CreatePanel(panel2_, pageIds[i], 1 + page.left, 1 + page.top, page.right - page.left,
-                            page.bottom - page.top, Bevel::None, nullptr, 0);
+                            page.bottom - page.top);
     SetWindowPos(pages_[i], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   }
 
@@ -178,24 +111,23 @@ void TMainForm::CreateControls() {
   Builder shell(pages_[1]);
   kindStyle.group = 36;
   shell.Speed(IDC_tbnArrow2, "", 3, 2, 32, 28, kindStyle);
-  for (const auto& k : kKinds) {
+  for (const KindRow& k : KindRows()) {
     kindStyle.group = k.page == 0 ? 35 : 36;
     kindStyle.pictureId = k.pictureId;
     Builder b(pages_[k.page]);
-    HWND button = b.Speed(k.buttonId, "", k.left, 2, 32, 28, kindStyle);
+    HWND button = b.Speed(k.buttonId, "", k.buttonLeft, 2, 32, 28, kindStyle);
     AddHint(button, k.hint);
   }
   // Design state: the message-box button and the placeholder of the shell page are down.
   SetDown(FindControl(pages_[0], IDC_tbnMessageBox), true);
   SetDown(FindControl(pages_[1], IDC_tbnArrow2), true);
 
-  background_ = CreatePanel(panel2_, IDC_pnlBackgrnd, 1, 62, 452, 313, Bevel::None, nullptr, WS_CLIPCHILDREN);
-  for (const auto& k : kKinds) {
-    auto panel = MakePanel(k.kind);
+  background_ = CreatePanel(panel2_, IDC_pnlBackgrnd, 1, 62, 452, 313, Bevel::None, WS_CLIPCHILDREN);
+  for (const KindRow& k : KindRows()) {
+    auto panel = k.makePanel();
     // No WS_CLIPCHILDREN: group boxes are transparent and show the panel's own background.
-    HWND window = CreatePanel(background_, k.panelId, 0, 0, 452, 313, Bevel::None, nullptr, 0);
-    panel->Attach(window, hwnd_);
-    panels_[k.kind] = std::move(panel);
+    panel->Make(background_, k.panelId, 0, 0, 452, 313);
+    panels_.push_back(std::move(panel));
   }
 
   SpeedButtonStyle commandStyle;
@@ -216,19 +148,42 @@ void TMainForm::FormCreate() {
 }
 
 KindPanel* TMainForm::Panel(int kind) const {
-  if (kind < 0 || kind >= static_cast<int>(panels_.size())) return nullptr;
-  return panels_[static_cast<std::size_t>(kind)].get();
+  const KindRow* row = FindKindRow(kind);
+  if (!row) return nullptr;
+  const auto index = static_cast<std::size_t>(row - KindRows().data());
+  return index < panels_.size() ? panels_[index].get() : nullptr;
+}
+
+KindPanel* TMainForm::CurrentPanel() const {
+  KindPanel* panel = Panel(FDialogKind);
+  if (panel) panel->EnsureCreated();
+  return panel;
+}
+
+void TMainForm::LoadSettings() {
+  RECT r{};
+  GetWindowRect(hwnd(), &r);
+  const MainSettings settings = LoadMainSettings(SIZE{r.right - r.left, r.bottom - r.top});
+  SetWindowPos(hwnd(), nullptr, settings.position.x, settings.position.y, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SelectDialogKind(settings.dialogKind);
+  SetActivePage(settings.activePage);
+}
+
+void TMainForm::SaveSettings() {
+  const RECT r = RestoredWindowRect(hwnd());
+  SaveMainSettings({POINT{r.left, r.top}, FDialogKind, ActivePage()});
 }
 
 void TMainForm::SelectDialogKind(int kind) {
-  if (const KindInfo* k = FindKind(kind)) {
+  if (const KindRow* k = FindKindRow(kind)) {
     char caption[128];
     std::snprintf(caption, sizeof caption, "Quillmark for Delphi - [%s]", k->captionName);
-    SetWindowTextA(hwnd_, caption);
+    SetWindowTextA(hwnd(), caption);
     KindPanel* panel = Panel(kind);
     panel->EnsureCreated();
     // Only the panel that was current is enabled; disabling the others again would send each a WM_CANCELMODE.
-    for (const auto& other : kKinds) {
+    for (const KindRow& other : KindRows()) {
       HWND window = Panel(other.kind)->panel();
       if (other.kind != kind && IsWindowEnabled(window)) EnableWindow(window, FALSE);
     }
@@ -246,10 +201,8 @@ void TMainForm::SelectDialogKind(int kind) {
 // box's, shows its controls all the same.
 void TMainForm::CreateFrontPanel() {
   HWND front = GetWindow(background_, GW_CHILD);
-  for (const auto& k : kKinds) {
-    KindPanel* panel = Panel(k.kind);
+  for (const auto& panel : panels_)
     if (panel->panel() == front) panel->EnsureCreated();
-  }
 }
 
 int TMainForm::ActivePage() const {
@@ -267,35 +220,41 @@ void TMainForm::ShowPage(int index) {
   for (int i = 0; i < 2; ++i) ShowWindow(pages_[i], i == index ? SW_SHOW : SW_HIDE);
 }
 
-void TMainForm::RunBuilder(TBuildMode mode) {
-  if (KindPanel* panel = Panel(FDialogKind)) {
-    if (FindKind(FDialogKind)) panel->Run(mode);
-  }
-}
-
-void TMainForm::btnTestClick() { RunCommand(hwnd_, [&] { RunBuilder(bmTest); }); }
-void TMainForm::btnCopyClick() { RunCommand(hwnd_, [&] { RunBuilder(bmCopy); }); }
-void TMainForm::btnEditClick() {
-  TEditForm::EnsureCreated(hwnd_);
-  RunCommand(hwnd_, [&] { RunBuilder(bmEdit); });
-  if (EditForm) EditForm->ShowModal();
-}
-void TMainForm::btnResetClick() {
-  RunCommand(hwnd_, [&] {
-    if (KindPanel* panel = Panel(FDialogKind)) {
-      if (FindKind(FDialogKind)) {
-        panel->EnsureCreated();
-        panel->Reset();
-      }
-    }
+void TMainForm::btnTestClick() {
+  RunCommand(hwnd(), [&] {
+    if (KindPanel* panel = CurrentPanel()) panel->Test();
   });
 }
-void TMainForm::btnMinimizeClick() { ShowWindow(hwnd_, SW_MINIMIZE); }
-void TMainForm::btnHelpClick() { RunCommand(hwnd_, [&] { OpenHelp(hwnd_, 1); }); }
-void TMainForm::btnAboutClick() { RunCommand(hwnd_, [&] { ShowAboutBox(hwnd_); }); }
+
+void TMainForm::btnCopyClick() {
+  RunCommand(hwnd(), [&] {
+    if (KindPanel* panel = CurrentPanel()) PutClipboardText(hwnd(), JoinCrLf(panel->Generate().fragment));
+  });
+}
+
+void TMainForm::btnEditClick() {
+  TEditForm::EnsureCreated(hwnd());
+  RunCommand(hwnd(), [&] {
+    if (KindPanel* panel = CurrentPanel()) {
+      const GeneratedCode code = panel->Generate();
+      if (EditForm) EditForm->FillPanes(code.uses, code.decl, code.impl);
+    }
+  });
+  if (EditForm) EditForm->ShowModal();
+}
+
+void TMainForm::btnResetClick() {
+  RunCommand(hwnd(), [&] {
+    if (KindPanel* panel = CurrentPanel()) panel->Reset();
+  });
+}
+
+void TMainForm::btnMinimizeClick() { ShowWindow(hwnd(), SW_MINIMIZE); }
+void TMainForm::btnHelpClick() { RunCommand(hwnd(), [&] { OpenHelp(hwnd(), 1); }); }
+void TMainForm::btnAboutClick() { RunCommand(hwnd(), [&] { ShowAboutBox(hwnd()); }); }
 
 void TMainForm::FormKeyDown(WPARAM key) {
-  if (!IsWindowEnabled(hwnd_)) return;  // a modal window of ours is open
+  if (!IsWindowEnabled(hwnd())) return;  // a modal window of ours is open
   if (key == VK_ESCAPE) {
     btnMinimizeClick();
     return;
@@ -307,7 +266,7 @@ void TMainForm::FormKeyDown(WPARAM key) {
 }
 
 void TMainForm::OnCommand(int id) {
-  if (const KindInfo* k = FindKindByButton(id)) {
+  if (const KindRow* k = FindKindRowByButton(id)) {
     SelectDialogKind(k->kind);
     return;
   }
@@ -323,45 +282,23 @@ void TMainForm::OnCommand(int id) {
   }
 }
 
-bool TMainForm::HandleMessage(HWND, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-  // Messages of Panel2 and everything below it that no panel handled.
-  if (msg == WM_COMMAND) {
-    HandleContainerMessage(panel2_, msg, wp, lp, result);
-    if (HIWORD(wp) == BN_CLICKED) OnCommand(LOWORD(wp));
-    result = 0;
-    return true;
-  }
-  if (msg == WM_NOTIFY) {
-    auto* nm = reinterpret_cast<NMHDR*>(lp);
-    if (nm->idFrom == IDC_PageControl && nm->code == TCN_SELCHANGE) {
-      ShowPage(static_cast<int>(SendMessageA(pageControl_, TCM_GETCURSEL, 0, 0)));
-      result = 0;
-      return true;
-    }
-  }
-  return false;
-}
-
-LRESULT CALLBACK TMainForm::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-  }
-  auto* form = reinterpret_cast<TMainForm*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (form && form->hwnd_ == hwnd) return form->Handle(msg, wp, lp);
-  return DefWindowProcA(hwnd, msg, wp, lp);
-}
-
-LRESULT TMainForm::Handle(UINT msg, WPARAM wp, LPARAM lp) {
-  LRESULT result = 0;
+LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_COMMAND:
       // IDOK and IDCANCEL from the dialog keyboard (Enter, Esc) have no meaning here.
-      if (lp == 0) return 0;
+      if (lp != 0 && HIWORD(wp) == BN_CLICKED) OnCommand(LOWORD(wp));
+      return 0;
+    case WM_NOTIFY: {
+      const auto* nm = reinterpret_cast<const NMHDR*>(lp);
+      if (nm->idFrom == IDC_PageControl && nm->code == TCN_SELCHANGE) {
+        ShowPage(static_cast<int>(SendMessageA(pageControl_, TCM_GETCURSEL, 0, 0)));
+        return 0;
+      }
       break;
+    }
     case WM_NEXTDLGCTL: {
       // The dialog keyboard asks the window to move the focus (a label's accelerator, for one).
-      HWND target = LOWORD(lp) ? reinterpret_cast<HWND>(wp) : GetNextDlgTabItem(hwnd_, GetFocus(), wp != 0);
+      HWND target = LOWORD(lp) ? reinterpret_cast<HWND>(wp) : GetNextDlgTabItem(hwnd(), GetFocus(), wp != 0);
       if (target) {
         if (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(target, EM_SETSEL, 0, -1);
         SetFocus(target);
@@ -369,18 +306,18 @@ LRESULT TMainForm::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     case WM_HELP:
-      ShowContextHelp(hwnd_, reinterpret_cast<HELPINFO*>(lp));
+      ShowContextHelp(hwnd(), reinterpret_cast<HELPINFO*>(lp));
       return TRUE;
     case kCreateEditorMessage:
-      TEditForm::EnsureCreated(hwnd_);
+      TEditForm::EnsureCreated(hwnd());
       return 0;
     case WM_CLOSE:
       // The editor, created after the main window, goes first and saves its pane heights (a close that comes before
       // the editor was made makes it now, so that its settings are read and written as on every run).
-      TEditForm::EnsureCreated(hwnd_);
+      TEditForm::EnsureCreated(hwnd());
       TEditForm::Destroy();
-      SaveMainSettingsOnExit(*this);
-      DestroyWindow(hwnd_);
+      RunCommand(hwnd(), [&] { SaveSettings(); });
+      DestroyWindow(hwnd());
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
@@ -388,8 +325,7 @@ LRESULT TMainForm::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     default:
       break;
   }
-  if (HandleContainerMessage(hwnd_, msg, wp, lp, result)) return result;
-  return DefWindowProcA(hwnd_, msg, wp, lp);
+  return Default(msg, wp, lp);
 }
 
 }  // namespace qm

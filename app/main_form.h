@@ -1,25 +1,26 @@
-// The main window: two pages of kind buttons, the twelve stacked kind panels and the command column.
+// The main window: two pages of kind buttons, the twelve stacked kind panels and the command column. It decides
+// where a kind's generated code goes: the clipboard (Copy) or the code editor (Edit).
 #pragma once
 
 #include <windows.h>
 
-#include <array>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
-#include "app/controls.h"
 #include "app/form.h"
+#include "app/window.h"
 #include "dialogs/frame_core.h"
 #include "dialogs/kind_panel.h"
 
 namespace qm {
 
-class TMainForm : public MessageSink, public KeyPreview {
+class TMainForm : public Window, public KeyPreview {
  public:
   // Builds the window from its design values, loads the settings, then runs FormCreate.
   static TMainForm* Create(HINSTANCE instance);
   ~TMainForm() override;
 
-  HWND hwnd() const { return hwnd_; }
   std::uint8_t FDialogKind = dkMessageBox;
 
   void SelectDialogKind(int kind);
@@ -37,25 +38,27 @@ class TMainForm : public MessageSink, public KeyPreview {
   void btnAboutClick();
 
   void FormKeyDown(WPARAM key) override;
-  bool HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
   TMainForm() = default;
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   void CreateControls();
+  void LoadSettings();
+  void SaveSettings();
+  void CreateFrontPanel();
   void FormCreate();
   void OnCommand(int id);
   void ShowPage(int index);
-  void CreateFrontPanel();
-  void RunBuilder(TBuildMode mode);
+  // The current kind's panel, with its controls; null while the current kind names none.
+  KindPanel* CurrentPanel() const;
 
-  HWND hwnd_ = nullptr;
   HWND panel2_ = nullptr;
   HWND pageControl_ = nullptr;
   HWND pages_[2] = {nullptr, nullptr};
   HWND background_ = nullptr;
-  std::array<std::unique_ptr<KindPanel>, 13> panels_;
+  std::vector<std::unique_ptr<KindPanel>> panels_;  // in the order of the kind table's rows
 };
 
 extern TMainForm* MainForm;

@@ -5,10 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/main_form.h"
 #include "app/settings_core.h"
 #include "app/win_util.h"
-#include "editor/edit_form.h"
 #include "resource.h"
 
 namespace qm {
@@ -109,46 +107,42 @@ RECT RestoredWindowRect(HWND window) {
   return r;
 }
 
-void LoadMainSettings(TMainForm& form) {
+MainSettings LoadMainSettings(SIZE size) {
   SettingsFile file;
   const std::int32_t left = file.ReadInteger(kPosLeft);
   const std::int32_t top = file.ReadInteger(kPosTop);
-  RECT r{};
-  GetWindowRect(form.hwnd(), &r);
   std::vector<ScreenRect> monitors;
   EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
-  const ScreenPoint at = RestoredPosition(left, top, r.right - r.left, r.bottom - r.top, monitors, PrimaryMonitor());
-  SetWindowPos(form.hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  form.SelectDialogKind(DialogKindSetting(file.ReadInteger(kDlgType)));
-  form.SetActivePage(file.ReadInteger(kActiveSheet));
+  const ScreenPoint at = RestoredPosition(left, top, size.cx, size.cy, monitors, PrimaryMonitor());
+  MainSettings settings{};
+  settings.position = POINT{at.x, at.y};
+  settings.dialogKind = DialogKindSetting(file.ReadInteger(kDlgType));
+  settings.activePage = file.ReadInteger(kActiveSheet);
+  return settings;
 }
 
-void SaveMainSettings(TMainForm& form) {
+void SaveMainSettings(const MainSettings& settings) {
   SettingsFile file;
-  const RECT r = RestoredWindowRect(form.hwnd());
-  file.WriteInteger(kPosLeft, r.left);
-  file.WriteInteger(kPosTop, r.top);
-  file.WriteInteger(kDlgType, form.FDialogKind);
-  file.WriteInteger(kActiveSheet, form.ActivePage());
+  file.WriteInteger(kPosLeft, settings.position.x);
+  file.WriteInteger(kPosTop, settings.position.y);
+  file.WriteInteger(kDlgType, settings.dialogKind);
+  file.WriteInteger(kActiveSheet, settings.activePage);
 }
 
-void SaveMainSettingsOnExit(TMainForm& form) {
-  RunCommand(form.hwnd(), [&] { SaveMainSettings(form); });
-}
-
-void LoadEditorSettings(TEditForm& form) {
+PaneHeightSettings LoadEditorSettings() {
   SettingsFile file;
-  const std::int32_t uses = file.ReadInteger(kUsesHt);
-  const std::int32_t decl = file.ReadInteger(kDeclHt);
-  const std::int32_t impl = file.ReadInteger(kImplHt);
-  form.SetPaneHeights(uses, decl, impl);
+  PaneHeightSettings heights{};
+  heights.uses = file.ReadInteger(kUsesHt);
+  heights.decl = file.ReadInteger(kDeclHt);
+  heights.impl = file.ReadInteger(kImplHt);
+  return heights;
 }
 
-void SaveEditorSettings(TEditForm& form) {
+void SaveEditorSettings(const PaneHeightSettings& heights) {
   SettingsFile file;
-  file.WriteInteger(kUsesHt, form.UsesHeight());
-  file.WriteInteger(kDeclHt, form.DeclHeight());
-  file.WriteInteger(kImplHt, form.ImplHeight());
+  file.WriteInteger(kUsesHt, heights.uses);
+  file.WriteInteger(kDeclHt, heights.decl);
+  file.WriteInteger(kImplHt, heights.impl);
 }
 
 }  // namespace qm

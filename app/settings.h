@@ -7,18 +7,27 @@
 
 namespace qm {
 
-class TMainForm;
-class TEditForm;
+// The main window's settings: where it stands, the current kind and the page of kind buttons that shows.
+struct MainSettings {
+  POINT position;
+  int dialogKind;
+  int activePage;
+};
+// Loaded inside the main window's construction, before FormCreate. `size` is the window's outer size: a stored
+// position that would put the window out of reach of every monitor is brought back onto the screen.
+MainSettings LoadMainSettings(SIZE size);
+// Saved when the main window closes, after the editor.
+void SaveMainSettings(const MainSettings& settings);
 
-// Position, current kind and page: loaded inside the main window's construction, before FormCreate.
-void LoadMainSettings(TMainForm& form);
-// Saved when the main window closes, after the editor; a failure shows the error box and the program still ends.
-void SaveMainSettingsOnExit(TMainForm& form);
-void SaveMainSettings(TMainForm& form);
-
-// The editor's pane heights: loaded by its FormCreate, saved by its FormDestroy.
-void LoadEditorSettings(TEditForm& form);
-void SaveEditorSettings(TEditForm& form);
+// The editor's pane heights, as stored (the editor applies its limits): loaded by its FormCreate, saved by its
+// FormDestroy.
+struct PaneHeightSettings {
+  int uses;
+  int decl;
+  int impl;
+};
+PaneHeightSettings LoadEditorSettings();
+void SaveEditorSettings(const PaneHeightSettings& heights);
 
 // A window's outer rectangle in screen pixels; for a minimised window, the one it has when restored.
 RECT RestoredWindowRect(HWND window);

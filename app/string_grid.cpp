@@ -43,7 +43,7 @@ class GridWindow : public Window {
 };
 
 Grid* GridOf(HWND hwnd) {
-  auto* window = Window::Of<GridWindow>(hwnd, kGridClass);
+  auto* window = Window::Of<GridWindow>(hwnd);
   return window ? &window->grid : nullptr;
 }
 

@@ -16,10 +16,6 @@ std::set<std::string>& RegisteredClasses() {
   return names;
 }
 
-bool IsOfClass(HWND hwnd, const char* name) {
-  char actual[64] = {};
-  return hwnd && GetClassNameA(hwnd, actual, sizeof actual) > 0 && lstrcmpiA(actual, name) == 0;
-}
 }  // namespace
 
 HWND Window::Create(const WindowClass& cls, DWORD exStyle, const char* text, DWORD style, int x, int y, int w, int h,
@@ -50,8 +46,9 @@ HWND Window::Create(const WindowClass& cls, DWORD exStyle, const char* text, DWO
 
 LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) { return Default(msg, wp, lp); }
 
-Window* Window::Bound(HWND hwnd, const WindowClass& cls) {
-  if (!IsOfClass(hwnd, cls.name)) return nullptr;
+Window* Window::FromHandle(HWND hwnd) {
+  // Only a window that runs this procedure keeps a Window in its user data.
+  if (!hwnd || GetWindowLongPtrA(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&Procedure)) return nullptr;
   return reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
 

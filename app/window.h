@@ -28,10 +28,12 @@ class Window {
 
   HWND hwnd() const { return hwnd_; }
 
-  // The object of a window of the given class, or null for any other window.
+  // The object bound to a window of ours, or null for any other window.
+  static Window* FromHandle(HWND hwnd);
+  // The same, when it is a T.
   template <typename T>
-  static T* Of(HWND hwnd, const WindowClass& cls) {
-    return dynamic_cast<T*>(Bound(hwnd, cls));
+  static T* Of(HWND hwnd) {
+    return dynamic_cast<T*>(FromHandle(hwnd));
   }
 
  protected:
@@ -49,7 +51,6 @@ class Window {
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  static Window* Bound(HWND hwnd, const WindowClass& cls);
 
   Lifetime lifetime_;
   HWND hwnd_ = nullptr;

@@ -3,7 +3,9 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
-#include "app/controls.h"
+#include "app/builder.h"
+#include "app/hints.h"
+#include "app/speed_button.h"
 #include "app/win_util.h"
 #include "dialogs/browseforfolder_core.h"
 #include "dialogs/kind_panel.h"
@@ -74,31 +76,29 @@ class BrowseForFolderPanel : public KindPanel {
     CheckRadioButton(panel(), IDC_BFF_FLAGS_FIRST, IDC_BFF_FLAGS_LAST, IDC_rbnRETURNONLYFSDIRS);
   }
 
-  void Build(TBuildMode mode) override {
+  void ShowDialog() override {
     const BrowseForFolderOptions o = ReadOptions();
     const std::string title = GetText(Item(IDC_memBrowseForFolder));
-    // The root is looked up whatever the mode; a failure leaves it empty, which starts the picker at the desktop.
+    // A root that cannot be looked up stays empty, which starts the picker at the desktop.
     ScopedPidl root;
     SHGetSpecialFolderLocation(owner(), RootFolderId(o.rootIndex), root.put());
-    if (mode == bmTest) {
-      char displayName[MAX_PATH + 1] = {};
-      BROWSEINFOA bi{};
-      bi.hwndOwner = owner();
-      bi.pidlRoot = root.get();
-      bi.pszDisplayName = displayName;
-      bi.lpszTitle = title.c_str();
-      bi.ulFlags = BrowseForFolderFlags(o.restriction);
-      bi.lpfn = nullptr;
-      ScopedPidl chosen(SHBrowseForFolderA(&bi));
-      // The path is looked up as the generated code does, and then dropped: nothing reaches the panel.
-      if (chosen && SHGetPathFromIDListA(chosen.get(), displayName)) {
-        const std::string path(displayName);
-        (void)path;
-      }
-      return;
+    char displayName[MAX_PATH + 1] = {};
+    BROWSEINFOA bi{};
+    bi.hwndOwner = owner();
+    bi.pidlRoot = root.get();
+    bi.pszDisplayName = displayName;
+    bi.lpszTitle = title.c_str();
+    bi.ulFlags = BrowseForFolderFlags(o.restriction);
+    bi.lpfn = nullptr;
+    ScopedPidl chosen(SHBrowseForFolderA(&bi));
+    // The path is looked up as the generated code does, and then dropped: nothing reaches the panel.
+    if (chosen && SHGetPathFromIDListA(chosen.get(), displayName)) {
+      const std::string path(displayName);
+      (void)path;
     }
-    Deliver(mode, GenerateBrowseForFolder(o, LoadFrameTexts()));
   }
+
+  GeneratedCode GenerateCode() const override { return GenerateBrowseForFolder(ReadOptions(), LoadFrameTexts()); }
 
  private:
   void FillTree(HWND tree) {
@@ -158,6 +158,9 @@ class BrowseForFolderPanel : public KindPanel {
 
 }  // namespace
 
-std::unique_ptr<KindPanel> MakeBrowseForFolderPanel() { return std::make_unique<BrowseForFolderPanel>(); }
+template <>
+std::unique_ptr<KindPanel> MakeKindPanel<dkBrowseForFolder>() {
+  return std::make_unique<BrowseForFolderPanel>();
+}
 
 }  // namespace qm

@@ -4,7 +4,9 @@
 
 #include <climits>
 
-#include "app/controls.h"
+#include "app/builder.h"
+#include "app/hints.h"
+#include "app/speed_button.h"
 #include "app/win_util.h"
 #include "dialogs/choosecolor_core.h"
 #include "dialogs/kind_panel.h"
@@ -84,14 +86,12 @@ class ColorDlgPanel : public KindPanel {
     SetChecked(Item(IDC_chkInitWithColor), true);
   }
 
-  void Build(TBuildMode mode) override {
+  void ShowDialog() override {
     const ChooseColorOptions o = ReadOptions();
-    if (mode == bmTest) {
-      TestDialog(o);
-      return;
-    }
-    Deliver(mode, GenerateChooseColor(o, LoadFrameTexts()));
+    TestDialog(o);
   }
+
+  GeneratedCode GenerateCode() const override { return GenerateChooseColor(ReadOptions(), LoadFrameTexts()); }
 
  private:
   // The swatch is the initial colour; the spins are its parts.
@@ -153,6 +153,9 @@ class ColorDlgPanel : public KindPanel {
 
 }  // namespace
 
-std::unique_ptr<KindPanel> MakeColorDlgPanel() { return std::make_unique<ColorDlgPanel>(); }
+template <>
+std::unique_ptr<KindPanel> MakeKindPanel<dkChooseColor>() {
+  return std::make_unique<ColorDlgPanel>();
+}
 
 }  // namespace qm

@@ -4,7 +4,9 @@
 
 #include <cstring>
 
-#include "app/controls.h"
+#include "app/builder.h"
+#include "app/hints.h"
+#include "app/speed_button.h"
 #include "app/win_util.h"
 #include "dialogs/choosefont_core.h"
 #include "dialogs/kind_panel.h"
@@ -150,14 +152,12 @@ class FontDlgPanel : public KindPanel {
     INITTOLOGFONTSTRUCTClick();
   }
 
-  void Build(TBuildMode mode) override {
+  void ShowDialog() override {
     const ChooseFontOptions o = ReadOptions();
-    if (mode == bmTest) {
-      TestDialog(o);
-      return;
-    }
-    Deliver(mode, GenerateChooseFont(o, LoadFrameTexts()));
+    TestDialog(o);
   }
+
+  GeneratedCode GenerateCode() const override { return GenerateChooseFont(ReadOptions(), LoadFrameTexts()); }
 
  private:
   void LIMITSIZEClick() {
@@ -248,6 +248,9 @@ class FontDlgPanel : public KindPanel {
 
 }  // namespace
 
-std::unique_ptr<KindPanel> MakeFontDlgPanel() { return std::make_unique<FontDlgPanel>(); }
+template <>
+std::unique_ptr<KindPanel> MakeKindPanel<dkChooseFont>() {
+  return std::make_unique<FontDlgPanel>();
+}
 
 }  // namespace qm

@@ -2,7 +2,9 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/controls.h"
+#include "app/builder.h"
+#include "app/hints.h"
+#include "app/speed_button.h"
 #include "app/string_grid.h"
 #include "app/win_util.h"
 #include "dialogs/fileop_core.h"
@@ -116,26 +118,24 @@ class FileOpPanel : public KindPanel {
     SIMPLEPROGRESSClick();
   }
 
-  void Build(TBuildMode mode) override {
+  void ShowDialog() override {
     const FileOpOptions o = ReadOptions();
-    if (mode == bmTest) {
-      const std::string from = ShellList(o.from);
-      const std::string to = ShellList(o.to);
-      SHFILEOPSTRUCTA op{};
-      op.hwnd = owner();
-      op.wFunc = FileOpFunc(o.operation);
-      op.pFrom = from.c_str();
-      op.pTo = to.c_str();
-      op.fFlags = static_cast<FILEOP_FLAGS>(FileOpFlags(o));
-      op.hNameMappings = nullptr;
-      // The title goes to the shell whenever one is typed; only the generated code asks for "Simple Progress".
-      op.lpszProgressTitle = o.progressTitle.empty() ? nullptr : o.progressTitle.c_str();
-      // The shell shows its own progress, confirmations and errors; nothing is read back.
-      SHFileOperationA(&op);
-      return;
-    }
-    Deliver(mode, GenerateFileOperation(o, LoadFrameTexts()));
+    const std::string from = ShellList(o.from);
+    const std::string to = ShellList(o.to);
+    SHFILEOPSTRUCTA op{};
+    op.hwnd = owner();
+    op.wFunc = FileOpFunc(o.operation);
+    op.pFrom = from.c_str();
+    op.pTo = to.c_str();
+    op.fFlags = static_cast<FILEOP_FLAGS>(FileOpFlags(o));
+    op.hNameMappings = nullptr;
+    // The title goes to the shell whenever one is typed; only the generated code asks for "Simple Progress".
+    op.lpszProgressTitle = o.progressTitle.empty() ? nullptr : o.progressTitle.c_str();
+    // The shell shows its own progress, confirmations and errors; nothing is read back.
+    SHFileOperationA(&op);
   }
+
+  GeneratedCode GenerateCode() const override { return GenerateFileOperation(ReadOptions(), LoadFrameTexts()); }
 
  private:
   FileOp Operation() const {
@@ -215,6 +215,9 @@ class FileOpPanel : public KindPanel {
 
 }  // namespace
 
-std::unique_ptr<KindPanel> MakeFileOpPanel() { return std::make_unique<FileOpPanel>(); }
+template <>
+std::unique_ptr<KindPanel> MakeKindPanel<dkFileOperation>() {
+  return std::make_unique<FileOpPanel>();
+}
 
 }  // namespace qm

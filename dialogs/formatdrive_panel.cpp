@@ -2,7 +2,9 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "app/controls.h"
+#include "app/builder.h"
+#include "app/hints.h"
+#include "app/speed_button.h"
 #include "app/win_util.h"
 #include "dialogs/formatdrive_core.h"
 #include "dialogs/kind_panel.h"
@@ -61,16 +63,14 @@ class FormatDrivePanel : public KindPanel {
     SetText(Item(IDC_edtFormatVarName), "Result");
   }
 
-  void Build(TBuildMode mode) override {
+  void ShowDialog() override {
     const FormatDriveOptions o = ReadOptions();
-    if (mode == bmTest) {
-      // The shell's own dialog reports what happens; where the system offers no Format dialog the call returns at
-      // once, and the program goes on.
-      SHFormatDrive(owner(), static_cast<UINT>(o.drive), o.capacityId, o.options);
-      return;
-    }
-    Deliver(mode, GenerateFormatDrive(o, LoadFrameTexts()));
+    // The shell's own dialog reports what happens; where the system offers no Format dialog the call returns at
+    // once, and the program goes on.
+    SHFormatDrive(owner(), static_cast<UINT>(o.drive), o.capacityId, o.options);
   }
+
+  GeneratedCode GenerateCode() const override { return GenerateFormatDrive(ReadOptions(), LoadFrameTexts()); }
 
  private:
   FormatDriveOptions ReadOptions() const {
@@ -87,6 +87,9 @@ class FormatDrivePanel : public KindPanel {
 
 }  // namespace
 
-std::unique_ptr<KindPanel> MakeFormatDrivePanel() { return std::make_unique<FormatDrivePanel>(); }
+template <>
+std::unique_ptr<KindPanel> MakeKindPanel<dkFormatDrive>() {
+  return std::make_unique<FormatDrivePanel>();
+}
 
 }  // namespace qm

@@ -1,46 +1,48 @@
-// One option panel per dialog kind, and the contract every kind's builder follows.
+// One option panel per dialog kind: it reads its controls into the kind's options, shows the kind's Windows dialog
+// (Test) and returns the kind's generated code (Generate). Where the code goes is the main window's business.
 #pragma once
 
 #include <windows.h>
 
 #include <memory>
 
-#include "app/controls.h"
+#include "app/builder.h"
+#include "app/panel.h"
 #include "app/win_util.h"
 #include "dialogs/frame_core.h"
 
 namespace qm {
 
-// A kind's panel and its builder. The panel window exists from the start; its controls are created, with their start
-// values, the first time the panel comes to the front or is needed (EnsureCreated).
-class KindPanel : public MessageSink {
+// The panel window exists from the start; its controls are created, with their start values, the first time the
+// panel comes to the front or is needed (EnsureCreated).
+class KindPanel : public Panel {
  public:
-  explicit KindPanel(TDialogKind kind) : kind_(kind) {}
-  ~KindPanel() override = default;
-  KindPanel(const KindPanel&) = delete;
-  KindPanel& operator=(const KindPanel&) = delete;
+  explicit KindPanel(TDialogKind kind) : Panel(Lifetime::OwnedByCaller), kind_(kind) {}
 
   TDialogKind kind() const { return kind_; }
-  void Attach(HWND panel, HWND owner);
-  HWND panel() const { return panel_; }
-  HWND owner() const { return owner_; }  // the main window
+  HWND panel() const { return hwnd(); }
+  // The window that owns the dialogs a test shows: the one the panel stands in.
+  HWND owner() const { return GetAncestor(hwnd(), GA_ROOT); }
   bool created() const { return created_; }
   void EnsureCreated();
-  HWND Item(int id) const { return FindControl(panel_, id); }
+  HWND Item(int id) const { return FindControl(hwnd(), id); }
 
-  // The builder: bmTest shows the Windows dialog, bmCopy puts the fragment on the clipboard, bmEdit fills the
-  // editor's panes. Kinds without a builder do nothing.
-  void Run(TBuildMode mode);
+  // Shows the kind's Windows dialog with the panel's options, now.
+  void Test();
+  // The code that shows the same dialog: the clipboard fragment and the editor's three parts.
+  GeneratedCode Generate() {
+    EnsureCreated();
+    return GenerateCode();
+  }
   // The Reset command while this kind is current.
   virtual void Reset() {}
-  // SelectDialogKind tells every panel whether its kind is now the current one.
+  // The main window tells every panel whether its kind is now the current one.
   virtual void OnSelected(bool current) { (void)current; }
-
-  bool HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  protected:
   virtual void CreateControls(Builder& b) = 0;
-  virtual void Build(TBuildMode mode) = 0;
+  virtual void ShowDialog() = 0;
+  virtual GeneratedCode GenerateCode() const = 0;
   virtual bool OnCommand(int id, int code, HWND control) {
     (void)id, (void)code, (void)control;
     return false;
@@ -55,35 +57,15 @@ class KindPanel : public MessageSink {
     return false;
   }
 
-  // Hands generated code to the clipboard (bmCopy) or the editor (bmEdit).
-  void Deliver(TBuildMode mode, const GeneratedCode& code) const;
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
   TDialogKind kind_;
-  HWND panel_ = nullptr;
-  HWND owner_ = nullptr;
   bool created_ = false;
 };
 
-// The panel object of each kind; defined in the kind's own file.
-std::unique_ptr<KindPanel> MakeMessageBoxPanel();
-std::unique_ptr<KindPanel> MakeBrowseForFolderPanel();
-std::unique_ptr<KindPanel> MakeRunDlgPanel();
-std::unique_ptr<KindPanel> MakeFormatDrivePanel();
-std::unique_ptr<KindPanel> MakeShellAboutPanel();
-std::unique_ptr<KindPanel> MakeIconDlgPanel();
-std::unique_ptr<KindPanel> MakeOpenDlgPanel();
-std::unique_ptr<KindPanel> MakeSaveDlgPanel();
-std::unique_ptr<KindPanel> MakeColorDlgPanel();
-std::unique_ptr<KindPanel> MakePrintDlgPanel();
-std::unique_ptr<KindPanel> MakeFontDlgPanel();
-std::unique_ptr<KindPanel> MakeFileOpPanel();
-
-// The fragment list: the lines of the last Copy, kept from start to end of the program.
-Lines& FragmentList();
-
-// The main window's handle and the current kind's panel, for handlers that act on "the current kind".
-HWND MainWindow();
-KindPanel* CurrentKindPanel();
+// The panel of each kind, defined in the kind's own file.
+template <TDialogKind Kind>
+std::unique_ptr<KindPanel> MakeKindPanel();
 
 }  // namespace qm

@@ -1,5 +1,7 @@
 // The message box panel and its builder.
-#include "app/controls.h"
+#include "app/builder.h"
+#include "app/hints.h"
+#include "app/speed_button.h"
 #include "app/win_util.h"
 #include "dialogs/kind_panel.h"
 #include "dialogs/messagebox_core.h"
@@ -132,15 +134,13 @@ class MessageBoxPanel : public KindPanel {
     MBClick();
   }
 
-  void Build(TBuildMode mode) override {
-    MessageBoxOptions o = ReadOptions();
-    if (mode == bmTest) {
-      const std::string text = GetText(Item(IDC_memText));
-      MessageBoxA(owner(), text.c_str(), o.title.c_str(), MessageBoxFlags(o));
-      return;
-    }
-    Deliver(mode, GenerateMessageBox(o, LoadFrameTexts()));
+  void ShowDialog() override {
+    const MessageBoxOptions o = ReadOptions();
+    const std::string text = GetText(Item(IDC_memText));
+    MessageBoxA(owner(), text.c_str(), o.title.c_str(), MessageBoxFlags(o));
   }
+
+  GeneratedCode GenerateCode() const override { return GenerateMessageBox(ReadOptions(), LoadFrameTexts()); }
 
  private:
   // Red for the button that is down, blue for the rest of its row, black elsewhere.
@@ -191,6 +191,9 @@ class MessageBoxPanel : public KindPanel {
 
 }  // namespace
 
-std::unique_ptr<KindPanel> MakeMessageBoxPanel() { return std::make_unique<MessageBoxPanel>(); }
+template <>
+std::unique_ptr<KindPanel> MakeKindPanel<dkMessageBox>() {
+  return std::make_unique<MessageBoxPanel>();
+}
 
 }  // namespace qm

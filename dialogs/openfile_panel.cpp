@@ -7,8 +7,9 @@
 
 #include <cstddef>
 
-#include "app/controls.h"
-#include "app/main_form.h"
+#include "app/builder.h"
+#include "app/hints.h"
+#include "app/speed_button.h"
 #include "app/string_grid.h"
 #include "app/win_util.h"
 #include "resource.h"
@@ -51,17 +52,6 @@ void PutTextWithCaretAtEnd(HWND edit, const std::string& text) {
   SetFocus(edit);
   const int length = GetWindowTextLengthA(edit);
   SendMessageA(edit, EM_SETSEL, length, length);
-}
-
-// The panel whose folder and file buttons were pressed: the Open panel when it is current, the Save panel otherwise.
-KindPanel* BrowseTarget(int& dirId, int& fileId) {
-  if (!MainForm) return nullptr;
-  const bool open = MainForm->FDialogKind == dkOpenFile;
-  dirId = open ? IDC_OpenDir : IDC_SaveDir;
-  fileId = open ? IDC_OpenFile : IDC_SaveFile;
-  KindPanel* panel = MainForm->Panel(open ? dkOpenFile : dkSaveFile);
-  if (panel) panel->EnsureCreated();
-  return panel;
 }
 
 }  // namespace
@@ -120,11 +110,11 @@ void FileDialogPanel::CreateControls(Builder& b) {
 
 bool FileDialogPanel::OnCommand(int id, int code, HWND) {
   if (id == ids_.btnDir && code == BN_CLICKED) {
-    BrowseInitialDirectory(owner());
+    BrowseInitialDirectory();
     return true;
   }
   if (id == ids_.btnFile && code == BN_CLICKED) {
-    BrowseFileName(owner());
+    BrowseFileName();
     return true;
   }
   if (id == ids_.var && code == EN_CHANGE) {
@@ -208,11 +198,9 @@ void FileDialogPanel::ShowFileDialog(bool save, const FileDialogOptions& options
 
 // ---- the browse buttons ----
 
-void BrowseInitialDirectory(HWND owner) {
-  int dirId = 0, fileId = 0;
-  KindPanel* target = BrowseTarget(dirId, fileId);
-  if (!target) return;
+void FileDialogPanel::BrowseInitialDirectory() {
   EnsureOle();
+  HWND owner = this->owner();
   ScopedPidl desktop;
   if (FAILED(SHGetSpecialFolderLocation(owner, CSIDL_DESKTOP, desktop.put()))) desktop.reset();
   char buffer[MAX_PATH + 1] = {};
@@ -225,24 +213,21 @@ void BrowseInitialDirectory(HWND owner) {
   ScopedPidl chosen(SHBrowseForFolderA(&bi));
   if (!chosen || !SHGetPathFromIDListA(chosen.get(), buffer)) return;
   buffer[MAX_PATH] = '\0';
-  PutTextWithCaretAtEnd(target->Item(dirId), buffer);
+  PutTextWithCaretAtEnd(Item(ids_.dir), buffer);
 }
 
-void BrowseFileName(HWND owner) {
-  int dirId = 0, fileId = 0;
-  KindPanel* target = BrowseTarget(dirId, fileId);
-  if (!target) return;
+void FileDialogPanel::BrowseFileName() {
   EnsureOle();
   char file[kFileNameBufferChars] = {};
   OPENFILENAMEA ofn{};
   ofn.lStructSize = kOpenFileNameSize;
-  ofn.hwndOwner = owner;
+  ofn.hwndOwner = owner();
   ofn.lpstrFile = file;
   ofn.nMaxFile = sizeof file;
   ofn.Flags = OFN_HIDEREADONLY;
   if (!GetOpenFileNameA(&ofn)) return;
   file[sizeof file - 1] = '\0';
-  PutTextWithCaretAtEnd(target->Item(fileId), file);
+  PutTextWithCaretAtEnd(Item(ids_.file), file);
 }
 
 // ---- the Open panel ----
@@ -267,15 +252,13 @@ class OpenFilePanel : public FileDialogPanel {
   OpenFilePanel() : FileDialogPanel(dkOpenFile, kOpenIds) {}
 
  protected:
-  void Build(TBuildMode mode) override {
+  void ShowDialog() override {
     const OpenFileOptions o = ReadOptions();
-    if (mode == bmTest) {
-      // The test starts with the file-name text even when the generated code would use the variable.
-      ShowFileDialog(false, o, OpenFileFlags(o));
-      return;
-    }
-    Deliver(mode, GenerateOpenFile(o, LoadFrameTexts()));
+    // The test starts with the file-name text even when the generated code would use the variable.
+    ShowFileDialog(false, o, OpenFileFlags(o));
   }
+
+  GeneratedCode GenerateCode() const override { return GenerateOpenFile(ReadOptions(), LoadFrameTexts()); }
 
  private:
   OpenFileOptions ReadOptions() const {
@@ -292,6 +275,9 @@ class OpenFilePanel : public FileDialogPanel {
 
 }  // namespace
 
-std::unique_ptr<KindPanel> MakeOpenDlgPanel() { return std::make_unique<OpenFilePanel>(); }
+template <>
+std::unique_ptr<KindPanel> MakeKindPanel<dkOpenFile>() {
+  return std::make_unique<OpenFilePanel>();
+}
 
 }  // namespace qm

@@ -37,20 +37,18 @@ class FileDialogPanel : public KindPanel {
   // The texts, grid rows, index, variable and "Init Dialog with" box; the kind adds its option boxes.
   void ReadCommon(FileDialogOptions& options) const;
   bool Checked(int id) const { return IsChecked(Item(id)); }
-  // Shows the Open (save = false) or Save dialog with the panel's values, owned by the main window. Its result is
-  // not used.
+  // Shows the Open (save = false) or Save dialog with the panel's values. Its result is not used.
   void ShowFileDialog(bool save, const FileDialogOptions& options, std::uint32_t flags) const;
 
  private:
   void InitWithClick();
   void VarChange();
+  // The folder button (beside the initial directory) and the file button (beside the file name): each puts its
+  // result into its field, gives the field the focus and puts the caret after its text.
+  void BrowseInitialDirectory();
+  void BrowseFileName();
 
   const FileDialogPanelIds& ids_;
 };
-
-// The folder button (beside the initial directory) and the file button (beside the file name) of both panels: each
-// puts its result into the panel of the current kind, gives that edit the focus and puts the caret after its text.
-void BrowseInitialDirectory(HWND owner);
-void BrowseFileName(HWND owner);
 
 }  // namespace qm

@@ -5,7 +5,9 @@
 
 #include <cstddef>
 
-#include "app/controls.h"
+#include "app/builder.h"
+#include "app/hints.h"
+#include "app/speed_button.h"
 #include "app/win_util.h"
 #include "dialogs/kind_panel.h"
 #include "dialogs/pickicon_core.h"
@@ -108,35 +110,33 @@ class PickIconPanel : public KindPanel {
     SetIcon(nullptr);
   }
 
-  void Build(TBuildMode mode) override {
+  void ShowDialog() override {
     const PickIconOptions o = ReadOptions();
-    if (mode == bmTest) {
-      // The buffer holds 260 characters with the zero: a longer path is cut, never written past the end.
-      const std::string_view path = PathForPicker(o.fileToOpen);
-      int index = o.iconIndex;
-      ScopedModule shell(LoadLibraryA("shell32.dll"));
-      auto pick = shell ? reinterpret_cast<PickIconProc>(reinterpret_cast<void (*)()>(
-                              GetProcAddress(shell.get(), MAKEINTRESOURCEA(kPickIconOrdinal))))
-                        : nullptr;
-      if (!pick) throw AppError("The shell offers no icon picker");
-      if (OnNtFamily()) {
-        wchar_t buffer[kPickIconPathChars] = {};
-        if (!path.empty()) {
-          const int n = MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), buffer,
-                                            static_cast<int>(kPickIconPathChars - 1));
-          buffer[n > 0 ? n : 0] = L'\0';
-        }
-        pick(owner(), buffer, kPickIconPathChars, &index);
-      } else {
-        char buffer[kPickIconPathChars] = {};
-        path.copy(buffer, kPickIconPathChars - 1);
-        pick(owner(), buffer, kPickIconPathChars, &index);
+    // The buffer holds 260 characters with the zero: a longer path is cut, never written past the end.
+    const std::string_view path = PathForPicker(o.fileToOpen);
+    int index = o.iconIndex;
+    ScopedModule shell(LoadLibraryA("shell32.dll"));
+    auto pick = shell ? reinterpret_cast<PickIconProc>(reinterpret_cast<void (*)()>(
+                            GetProcAddress(shell.get(), MAKEINTRESOURCEA(kPickIconOrdinal))))
+                      : nullptr;
+    if (!pick) throw AppError("The shell offers no icon picker");
+    if (OnNtFamily()) {
+      wchar_t buffer[kPickIconPathChars] = {};
+      if (!path.empty()) {
+        const int n = MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), buffer,
+                                          static_cast<int>(kPickIconPathChars - 1));
+        buffer[n > 0 ? n : 0] = L'\0';
       }
-      // What the user picked stays in the dialog: the panel keeps its values.
-      return;
+      pick(owner(), buffer, kPickIconPathChars, &index);
+    } else {
+      char buffer[kPickIconPathChars] = {};
+      path.copy(buffer, kPickIconPathChars - 1);
+      pick(owner(), buffer, kPickIconPathChars, &index);
     }
-    Deliver(mode, GeneratePickIcon(o, LoadFrameTexts()));
+    // What the user picked stays in the dialog: the panel keeps its values.
   }
+
+  GeneratedCode GenerateCode() const override { return GeneratePickIcon(ReadOptions(), LoadFrameTexts()); }
 
  private:
   void btnIconFileClick() {
@@ -190,6 +190,9 @@ class PickIconPanel : public KindPanel {
 
 }  // namespace
 
-std::unique_ptr<KindPanel> MakeIconDlgPanel() { return std::make_unique<PickIconPanel>(); }
+template <>
+std::unique_ptr<KindPanel> MakeKindPanel<dkPickIcon>() {
+  return std::make_unique<PickIconPanel>();
+}
 
 }  // namespace qm

@@ -4,7 +4,9 @@
 
 #include <climits>
 
-#include "app/controls.h"
+#include "app/builder.h"
+#include "app/hints.h"
+#include "app/speed_button.h"
 #include "app/win_util.h"
 #include "dialogs/kind_panel.h"
 #include "dialogs/print_core.h"
@@ -127,14 +129,12 @@ class PrintDlgPanel : public KindPanel {
     NOSELECTIONClick();
   }
 
-  void Build(TBuildMode mode) override {
+  void ShowDialog() override {
     const PrintOptions o = ReadOptions();
-    if (mode == bmTest) {
-      TestDialog(o);
-      return;
-    }
-    Deliver(mode, GeneratePrint(o, LoadFrameTexts()));
+    TestDialog(o);
   }
+
+  GeneratedCode GenerateCode() const override { return GeneratePrint(ReadOptions(), LoadFrameTexts()); }
 
  private:
   // An owner-drawn picture box sized to its picture.
@@ -204,6 +204,9 @@ class PrintDlgPanel : public KindPanel {
 
 }  // namespace
 
-std::unique_ptr<KindPanel> MakePrintDlgPanel() { return std::make_unique<PrintDlgPanel>(); }
+template <>
+std::unique_ptr<KindPanel> MakeKindPanel<dkPrint>() {
+  return std::make_unique<PrintDlgPanel>();
+}
 
 }  // namespace qm

@@ -5,7 +5,9 @@
 #include <cstring>
 #include <vector>
 
-#include "app/controls.h"
+#include "app/builder.h"
+#include "app/hints.h"
+#include "app/speed_button.h"
 #include "app/win_util.h"
 #include "dialogs/kind_panel.h"
 #include "dialogs/rundlg_core.h"
@@ -125,24 +127,22 @@ class RunDlgPanel : public KindPanel {
     SetText(Item(IDC_edtDirectory), "");
   }
 
-  void Build(TBuildMode mode) override {
+  void ShowDialog() override {
     const RunDlgOptions o = ReadOptions();
-    if (mode == bmTest) {
-      const bool wide = OnNtFamily();
-      const std::vector<unsigned char> title = DialogText(o.title, wide);
-      const std::vector<unsigned char> description = DialogText(o.description, wide);
-      const std::vector<unsigned char> directory = DialogText(o.directory, wide);
-      HICON icon = o.applicationIcon ? LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_QUILLMARK)) : nullptr;
-      ScopedModule shell(LoadLibraryA("shell32.dll"));
-      auto run = shell ? reinterpret_cast<RunDialogProc>(reinterpret_cast<void (*)()>(
-                             GetProcAddress(shell.get(), MAKEINTRESOURCEA(kRunDialogOrdinal))))
-                       : nullptr;
-      if (!run) throw AppError("The shell offers no Run dialog");
-      run(owner(), icon, directory.data(), title.data(), description.data(), RunDlgFlags(o));
-      return;
-    }
-    Deliver(mode, GenerateRunDlg(o, LoadFrameTexts()));
+    const bool wide = OnNtFamily();
+    const std::vector<unsigned char> title = DialogText(o.title, wide);
+    const std::vector<unsigned char> description = DialogText(o.description, wide);
+    const std::vector<unsigned char> directory = DialogText(o.directory, wide);
+    HICON icon = o.applicationIcon ? LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_QUILLMARK)) : nullptr;
+    ScopedModule shell(LoadLibraryA("shell32.dll"));
+    auto run = shell ? reinterpret_cast<RunDialogProc>(reinterpret_cast<void (*)()>(
+                           GetProcAddress(shell.get(), MAKEINTRESOURCEA(kRunDialogOrdinal))))
+                     : nullptr;
+    if (!run) throw AppError("The shell offers no Run dialog");
+    run(owner(), icon, directory.data(), title.data(), description.data(), RunDlgFlags(o));
   }
+
+  GeneratedCode GenerateCode() const override { return GenerateRunDlg(ReadOptions(), LoadFrameTexts()); }
 
  private:
   void chkBrowseButtonClick() {
@@ -188,6 +188,9 @@ class RunDlgPanel : public KindPanel {
 
 }  // namespace
 
-std::unique_ptr<KindPanel> MakeRunDlgPanel() { return std::make_unique<RunDlgPanel>(); }
+template <>
+std::unique_ptr<KindPanel> MakeKindPanel<dkRunFile>() {
+  return std::make_unique<RunDlgPanel>();
+}
 
 }  // namespace qm

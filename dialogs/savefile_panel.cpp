@@ -25,14 +25,12 @@ class SaveFilePanel : public FileDialogPanel {
   SaveFilePanel() : FileDialogPanel(dkSaveFile, kSaveIds) {}
 
  protected:
-  void Build(TBuildMode mode) override {
+  void ShowDialog() override {
     const SaveFileOptions o = ReadOptions();
-    if (mode == bmTest) {
-      ShowFileDialog(true, o, SaveFileFlags(o));
-      return;
-    }
-    Deliver(mode, GenerateSaveFile(o, LoadFrameTexts()));
+    ShowFileDialog(true, o, SaveFileFlags(o));
   }
+
+  GeneratedCode GenerateCode() const override { return GenerateSaveFile(ReadOptions(), LoadFrameTexts()); }
 
  private:
   SaveFileOptions ReadOptions() const {
@@ -49,6 +47,9 @@ class SaveFilePanel : public FileDialogPanel {
 
 }  // namespace
 
-std::unique_ptr<KindPanel> MakeSaveDlgPanel() { return std::make_unique<SaveFilePanel>(); }
+template <>
+std::unique_ptr<KindPanel> MakeKindPanel<dkSaveFile>() {
+  return std::make_unique<SaveFilePanel>();
+}
 
 }  // namespace qm

@@ -2,7 +2,9 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/controls.h"
+#include "app/builder.h"
+#include "app/hints.h"
+#include "app/speed_button.h"
 #include "app/win_util.h"
 #include "dialogs/kind_panel.h"
 #include "dialogs/shellabout_core.h"
@@ -29,25 +31,28 @@ class ShellAboutPanel : public KindPanel {
     SetText(Item(IDC_memOtherStuff), "");
   }
 
-  void Build(TBuildMode mode) override {
-    if (mode == bmTest) {
-      // The box shows the lines as the user typed them, not where the memo wraps them.
-      const std::string product = GetText(Item(IDC_edtApp));
-      const std::string description = GetText(Item(IDC_memOtherStuff));
-      // A shared icon of the program's resources: it stays loaded and is never destroyed.
-      HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_QUILLMARK));
-      ShellAboutA(owner(), product.c_str(), description.c_str(), icon);
-      return;
-    }
+  void ShowDialog() override {
+    // The box shows the lines as the user typed them, not where the memo wraps them.
+    const std::string product = GetText(Item(IDC_edtApp));
+    const std::string description = GetText(Item(IDC_memOtherStuff));
+    // A shared icon of the program's resources: it stays loaded and is never destroyed.
+    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_QUILLMARK));
+    ShellAboutA(owner(), product.c_str(), description.c_str(), icon);
+  }
+
+  GeneratedCode GenerateCode() const override {
     ShellAboutOptions o;
     o.product = GetText(Item(IDC_edtApp));
     o.descriptionLines = MemoLines(Item(IDC_memOtherStuff));
-    Deliver(mode, GenerateShellAbout(o, LoadFrameTexts()));
+    return GenerateShellAbout(o, LoadFrameTexts());
   }
 };
 
 }  // namespace
 
-std::unique_ptr<KindPanel> MakeShellAboutPanel() { return std::make_unique<ShellAboutPanel>(); }
+template <>
+std::unique_ptr<KindPanel> MakeKindPanel<dkShellAbout>() {
+  return std::make_unique<ShellAboutPanel>();
+}
 
 }  // namespace qm

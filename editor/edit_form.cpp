@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <string>
 
-#include "app/controls.h"
+#include "app/builder.h"
+#include "app/hints.h"
+#include "app/panel.h"
+#include "app/speed_button.h"
 #include "app/help.h"
 #include "app/settings.h"
 #include "app/settings_core.h"
@@ -33,32 +36,26 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTEXTHELP | WS_EX_CONTROLPARENT;
 
 // Header strips draw their caption as a panel does: left-justified, vertically centred, bold.
-class HeaderSink : public MessageSink {
- public:
-  bool HandleMessage(HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT& result) override {
-    if (msg == WM_SETTEXT) {
-      InvalidateRect(hwnd, nullptr, TRUE);
-      return false;  // the panel keeps the text
-    }
-    if (msg != WM_PAINT) return false;
+class HeaderPanel : public Panel {
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+    if (msg == WM_SETTEXT) InvalidateRect(hwnd(), nullptr, TRUE);
+    if (msg != WM_PAINT) return Panel::HandleMessage(msg, wp, lp);
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+    HDC dc = BeginPaint(hwnd(), &ps);
     RECT r;
-    GetClientRect(hwnd, &r);
-    const std::string caption = GetText(hwnd);
+    GetClientRect(hwnd(), &r);
+    const std::string caption = GetText(hwnd());
     {
       ScopedSelectObject font(dc, BoldFont(-13));
       SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
       DrawTextA(dc, caption.c_str(), -1, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
-    EndPaint(hwnd, &ps);
-    result = 0;
-    return true;
+    EndPaint(hwnd(), &ps);
+    return 0;
   }
 };
-
-HeaderSink headerSink;
 
 int HeightOf(HWND hwnd) {
   RECT r{};
@@ -96,28 +93,19 @@ bool HasSelection(HWND memo) {
 }  // namespace
 
 void TEditForm::Create(HWND mainWindow) {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  wc.lpszClassName = kClassName;
-  RegisterClassA(&wc);
-
+  static const WindowClass kClass{"TEditForm", 0, GetSysColorBrush(COLOR_BTNFACE)};
   auto* form = new TEditForm(mainWindow);
   EditForm = form;
   RECT r{0, 0, kClientWidth, kClientHeight};
   AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
-  form->hwnd_ = CreateWindowExA(kExStyle, kClassName, "Quillmark for Delphi - Code Editor", kStyle, 0, 0,
-                                r.right - r.left, r.bottom - r.top, mainWindow, nullptr, instance, form);
-  if (!form->hwnd_) {
+  if (!form->Window::Create(kClass, kExStyle, "Quillmark for Delphi - Code Editor", kStyle, 0, 0, r.right - r.left,
+                            r.bottom - r.top, mainWindow, nullptr)) {
     EditForm = nullptr;
     delete form;
     return;
   }
   form->CreateControls();
-  SetKeyPreview(form->hwnd_, form);
+  SetKeyPreview(form->hwnd(), form);
   form->FormCreate();
 }
 
@@ -130,9 +118,8 @@ void TEditForm::Destroy() {
   if (!form) return;
   RunCommand(form->main_, [form] { form->FormDestroy(); });
   EditForm = nullptr;
-  if (HWND hwnd = form->hwnd_) {
+  if (HWND hwnd = form->hwnd()) {
     SetKeyPreview(hwnd, nullptr);
-    form->hwnd_ = nullptr;
     DestroyWindow(hwnd);
   }
   // The end of the program may come while the editor is shown; its modal loop still runs on this object.
@@ -147,9 +134,9 @@ TEditForm::Pane TEditForm::CreatePane(int panelId, int headerId, int copyId, int
   // A memo that handles the dialog keyboard also posts WM_CLOSE to its parent on Esc; the pane, a plain panel,
   // ignores it, since FormKeyDown has already closed the window on that key. Passed on, it would close the editor
   // again after an Edit that came right behind the Esc.
-  p.panel = CreatePanel(hwnd_, panelId, kEditorBorder, 0, w, height, Bevel::Raised, nullptr, WS_CLIPCHILDREN);
-  p.header = CreatePanel(p.panel, headerId, kBevel, kBevel, w - 2 * kBevel, kHeaderHeight, Bevel::None, &headerSink,
-                         WS_CLIPCHILDREN);
+  p.panel = CreatePanel(hwnd(), panelId, kEditorBorder, 0, w, height, Bevel::Raised, WS_CLIPCHILDREN);
+  p.header = (new HeaderPanel)->Make(p.panel, headerId, kBevel, kBevel, w - 2 * kBevel, kHeaderHeight,
+                                     WS_CLIPCHILDREN);
   SetWindowTextA(p.header, caption);
   SpeedButtonStyle style;
   style.flat = true;
@@ -170,13 +157,13 @@ void TEditForm::CreateControls() {
   const int w = kClientWidth - 2 * kEditorBorder;
   uses_ = CreatePane(IDC_pnlUses, IDC_pnlUsesTop, IDC_btnCopyUses, IDC_memUses, " uses:",
                      "Copy To Clipboard (Ctrl+U)", 7001, usesHeight_);
-  splTop_ = CreateSplitter(hwnd_, IDC_splTop, kEditorBorder, 0, w, kSplitterHeight, false, this);
+  splTop_ = CreateSplitter(hwnd(), IDC_splTop, kEditorBorder, 0, w, kSplitterHeight, false, this);
   decl_ = CreatePane(IDC_pnlDecl, IDC_pnlDeclTop, IDC_btnCopyDecl, IDC_memDecl, " declarations:",
                      "Copy To Clipboard (Ctrl+D)", 7002, 140);
-  splBottom_ = CreateSplitter(hwnd_, IDC_splBottom, kEditorBorder, 0, w, kSplitterHeight, true, this);
+  splBottom_ = CreateSplitter(hwnd(), IDC_splBottom, kEditorBorder, 0, w, kSplitterHeight, true, this);
   impl_ = CreatePane(IDC_pnlImpl, IDC_pnlImplTop, IDC_btnCopyImpl, IDC_memImpl, " implementation:",
                      "Copy To Clipboard (Ctrl+I)", 7003, implHeight_);
-  pnlBottom_ = CreatePanel(hwnd_, IDC_pnlBottom, kEditorBorder, 0, w, kButtonPanelHeight, Bevel::None, nullptr, 0);
+  pnlBottom_ = CreatePanel(hwnd(), IDC_pnlBottom, kEditorBorder, 0, w, kButtonPanelHeight);
   Builder b(pnlBottom_);
   btnCopyAll_ = b.Button(IDC_btnCopyAll, "Copy All", 0, 0, kButtonWidth, kButtonHeight);
   AddHint(btnCopyAll_, "Copy All To Clipboard (Ctrl+A)");
@@ -198,7 +185,7 @@ void TEditForm::PlacePane(const Pane& pane, int x, int y, int w, int h) {
 void TEditForm::Layout() {
   if (!pnlBottom_) return;
   RECT rc;
-  GetClientRect(hwnd_, &rc);
+  GetClientRect(hwnd(), &rc);
   const int x = kEditorBorder;
   const int w = std::max(0, static_cast<int>(rc.right) - 2 * kEditorBorder);
   const PaneHeights h = FitPanes(usesHeight_, implHeight_, PaneSpace(rc.bottom));
@@ -245,15 +232,16 @@ void TEditForm::FillPanes(const Lines& uses, const Lines& decl, const Lines& imp
 void TEditForm::FormCreate() {
   const RECT main = RestoredWindowRect(main_);
   maxHeight_ = main.bottom - main.top;
-  LoadEditorSettings(*this);
+  const PaneHeightSettings heights = LoadEditorSettings();
+  SetPaneHeights(heights.uses, heights.decl, heights.impl);
   splBottomMoved();
 }
 
 void TEditForm::FormShow() {
   const RECT r = RestoredWindowRect(main_);
-  SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  SetText(hwnd_, GetText(main_));
-  if (CanFocus(impl_.memo, hwnd_)) {
+  SetWindowPos(hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetText(hwnd(), GetText(main_));
+  if (CanFocus(impl_.memo, hwnd())) {
     lastFocus_ = impl_.memo;  // takes the focus when the window becomes active
     for (HWND memo : {impl_.memo, decl_.memo, uses_.memo}) {
       SendMessageA(memo, EM_SETSEL, 0, 0);
@@ -262,22 +250,22 @@ void TEditForm::FormShow() {
   }
 }
 
-void TEditForm::FormDestroy() { SaveEditorSettings(*this); }
+void TEditForm::FormDestroy() { SaveEditorSettings({UsesHeight(), DeclHeight(), ImplHeight()}); }
 
 void TEditForm::ShowModal() {
-  if (!hwnd_ || modal_) return;
+  if (!hwnd() || modal_) return;
   FormShow();
   modal_ = true;
-  RunModal(hwnd_, main_);
+  RunModal(hwnd(), main_);
   modal_ = false;
   if (destroyed_) delete this;
 }
 
 void TEditForm::btnCloseClick() {
-  if (!hwnd_ || !IsWindowVisible(hwnd_)) return;
+  if (!hwnd() || !IsWindowVisible(hwnd())) return;
   // The main window comes back before this one goes, so that the activation returns to it.
   EnableWindow(main_, TRUE);
-  ShowWindow(hwnd_, SW_HIDE);
+  ShowWindow(hwnd(), SW_HIDE);
 }
 
 void TEditForm::FormKeyDown(WPARAM key) {
@@ -301,8 +289,8 @@ void TEditForm::splBottomMoved() {
 }
 
 void TEditForm::CopyPane(HWND memo) {
-  RunCommand(hwnd_, [&] {
-    PutClipboardText(hwnd_, HasSelection(memo) ? SelectedText(memo) : PaneCopyText(GetText(memo)));
+  RunCommand(hwnd(), [&] {
+    PutClipboardText(hwnd(), HasSelection(memo) ? SelectedText(memo) : PaneCopyText(GetText(memo)));
   });
 }
 
@@ -311,9 +299,9 @@ void TEditForm::btnCopyDeclClick() { CopyPane(decl_.memo); }
 void TEditForm::btnCopyImplClick() { CopyPane(impl_.memo); }
 
 void TEditForm::btnCopyAllClick() {
-  RunCommand(hwnd_, [&] {
+  RunCommand(hwnd(), [&] {
     const Lines lines = CopyAllLines(LoadFrameTexts(), GetText(uses_.memo), GetText(decl_.memo), GetText(impl_.memo));
-    PutClipboardText(hwnd_, JoinCrLf(lines));
+    PutClipboardText(hwnd(), JoinCrLf(lines));
   });
 }
 
@@ -328,7 +316,7 @@ void TEditForm::SplitterBegin(int id) { dragStart_ = id == IDC_splTop ? usesHeig
 
 void TEditForm::SplitterDrag(int id, int delta) {
   RECT rc;
-  GetClientRect(hwnd_, &rc);
+  GetClientRect(hwnd(), &rc);
   const int space = PaneSpace(rc.bottom);
   if (id == IDC_splTop) {
     const HeightRange range = UsesDragRange(usesHeight_, implHeight_, space);
@@ -374,18 +362,7 @@ void TEditForm::OnCommand(int id, int code, HWND control) {
   }
 }
 
-LRESULT CALLBACK TEditForm::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-  }
-  auto* form = reinterpret_cast<TEditForm*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (form && form->hwnd_ == hwnd) return form->Handle(msg, wp, lp);
-  return DefWindowProcA(hwnd, msg, wp, lp);
-}
-
-LRESULT TEditForm::Handle(UINT msg, WPARAM wp, LPARAM lp) {
-  LRESULT result = 0;
+LRESULT TEditForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_COMMAND:
       OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
@@ -403,9 +380,9 @@ LRESULT TEditForm::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ACTIVATE:
       if (LOWORD(wp) == WA_INACTIVE) {
         HWND focus = GetFocus();
-        if (focus && IsChild(hwnd_, focus) && !IsSpeedButton(focus)) lastFocus_ = focus;
+        if (focus && IsChild(hwnd(), focus) && !IsSpeedButton(focus)) lastFocus_ = focus;
       } else if (!HIWORD(wp)) {
-        HWND focus = lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_) ? lastFocus_ : impl_.memo;
+        HWND focus = lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd(), lastFocus_) ? lastFocus_ : impl_.memo;
         SetFocus(focus);
       }
       return 0;
@@ -413,13 +390,14 @@ LRESULT TEditForm::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       btnCloseClick();
       return 0;
     case WM_HELP:
-      ShowContextHelp(hwnd_, reinterpret_cast<HELPINFO*>(lp));
+      ShowContextHelp(hwnd(), reinterpret_cast<HELPINFO*>(lp));
       return TRUE;
     default:
       break;
   }
-  if (HandleContainerMessage(hwnd_, msg, wp, lp, result)) return result;
-  return DefWindowProcA(hwnd_, msg, wp, lp);
+  LRESULT result = 0;
+  if (HandleSpeedButtons(msg, wp, lp, result)) return result;
+  return Default(msg, wp, lp);
 }
 
 }  // namespace qm

@@ -4,12 +4,13 @@
 #include <windows.h>
 
 #include "app/form.h"
+#include "app/window.h"
 #include "dialogs/frame_core.h"
 #include "editor/splitter.h"
 
 namespace qm {
 
-class TEditForm : public KeyPreview, public SplitterSink {
+class TEditForm : public Window, public KeyPreview, public SplitterSink {
  public:
   // Created hidden right after the main window; destroyed at the end of the program, before the main window.
   static void Create(HWND mainWindow);
@@ -22,8 +23,6 @@ class TEditForm : public KeyPreview, public SplitterSink {
   void FillPanes(const Lines& uses, const Lines& decl, const Lines& impl);
   // Shows the window over the main window, modally; returns when it closes.
   void ShowModal();
-
-  HWND hwnd() const { return hwnd_; }
 
   // Pane heights, for the settings. Setting them applies each pane's limits.
   int UsesHeight() const;
@@ -47,10 +46,11 @@ class TEditForm : public KeyPreview, public SplitterSink {
   void SplitterDrag(int id, int delta) override;
   void SplitterEnd(int id) override;
 
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
  private:
   explicit TEditForm(HWND mainWindow) : main_(mainWindow) {}
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   void CreateControls();
   void OnCommand(int id, int code, HWND control);
   void Layout();
@@ -68,7 +68,6 @@ class TEditForm : public KeyPreview, public SplitterSink {
   static void PlacePane(const Pane& pane, int x, int y, int w, int h);
 
   HWND main_;
-  HWND hwnd_ = nullptr;
   Pane uses_;
   Pane decl_;
   Pane impl_;

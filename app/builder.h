@@ -1,0 +1,47 @@
+// Creates the standard controls of one window or panel, in tab order, with the forms' font.
+#pragma once
+
+#include <windows.h>
+
+#include <initializer_list>
+
+#include "app/panel.h"
+#include "app/speed_button.h"
+
+namespace qm {
+
+// Positions are pixels relative to the parent; Origin() moves the reference point, so the controls of a group box
+// can be placed relative to the group box.
+class Builder {
+ public:
+  explicit Builder(HWND parent);
+  void Origin(int x, int y) {
+    ox_ = x;
+    oy_ = y;
+  }
+  HWND Make(const char* cls, int id, const char* text, DWORD style, DWORD exStyle, int x, int y, int w, int h);
+  HWND Group(int id, const char* caption, int x, int y, int w, int h);
+  HWND Label(int id, const char* text, int x, int y, int w, int h, DWORD extra = 0);
+  HWND Edit(int id, const char* text, int x, int y, int w, int h, DWORD extra = 0);
+  HWND Memo(int id, const char* text, int x, int y, int w, int h, DWORD extra = 0);
+  HWND Check(int id, const char* caption, int x, int y, int w, int h, bool checked);
+  HWND Radio(int id, const char* caption, int x, int y, int w, int h, bool checked, bool firstOfGroup);
+  HWND Combo(int id, int x, int y, int w, int dropHeight, bool editable, std::initializer_list<const char*> items);
+  HWND Button(int id, const char* caption, int x, int y, int w, int h);
+  // A spin edit: the edit (id) and its arrows (arrowsId). min == max == 0 imposes no range.
+  HWND Spin(int id, int arrowsId, int x, int y, int w, int h, int min, int max, int value);
+  HWND Speed(int id, const char* caption, int x, int y, int w, int h, const SpeedButtonStyle& style);
+  HWND Panel(int id, int x, int y, int w, int h, Bevel outer = Bevel::None);
+  HWND parent() const { return parent_; }
+
+ private:
+  HWND parent_;
+  int ox_ = 0;
+  int oy_ = 0;
+};
+
+// The value of a spin edit as its text reads (not a number: fallback), and setting it.
+int SpinValue(HWND edit, int fallback);
+void SetSpinValue(HWND edit, int value);
+
+}  // namespace qm
