@@ -93,10 +93,9 @@ int FilterIndexFromText(const std::string& text) {
 GeneratedCode GenerateFileDialog(const FileDialogOptions& o, std::uint32_t flags, const FileDialogCodeVariant& v,
                                  const FrameTexts& texts) {
   const std::size_t filterRows = FilterRowCount(o.gridRows);
-  const bool copiesFileName = o.initWithVar || !o.fileName.empty();
-  // Twelve statements always; the title, the file name, the filters and the filter index each add one when set.
-  const std::size_t statements = 12 + std::size_t{!o.title.empty()} + std::size_t{copiesFileName} +
-                                 std::size_t{filterRows > 0} + std::size_t{o.filterIndex != 1};
+  // Thirteen statements always; the title, the filters and the filter index each add one when set.
+  const std::size_t statements =
+      13 + std::size_t{!o.title.empty()} + std::size_t{filterRows > 0} + std::size_t{o.filterIndex != 1};
 
   CodeWriter out(texts, 5, statements, 3);
   out.Comment({texts.header2});
@@ -123,6 +122,10 @@ GeneratedCode GenerateFileDialog(const FileDialogOptions& o, std::uint32_t flags
     out.Add({"  StrPCopy(", v.copyTarget, ", ", o.varName, ");"});
   } else if (!o.fileName.empty()) {
     out.Add({"  StrPCopy(", v.copyTarget, ", '", o.fileName, "');"});
+  } else {
+    // The buffer is a local array: uncleared, the dialog would show whatever the stack held as the file name and
+    // read on past it, looking for the end.
+    out.Add({"  szFile[0] := #0;"});
   }
   if (filterRows > 0) {
     static constexpr std::string_view kOpen = "  lpstrFilter := PChar(";

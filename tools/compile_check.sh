@@ -165,7 +165,7 @@ if ! lpstat -p 2>/dev/null | grep -q '^printer'; then
 fi
 timeout 1500 "$WINE64" build/win64/dialog_checker.exe "$(windows_path "$out/bin")" \
   "$(windows_path "$out/src/manifest.txt")" "${printer_flag[@]}" </dev/null >"$logs/checker.log" 2>"$logs/checker-errors.log"
-# Every program's line and time are in the log; shown here are the failures and the known faults.
+# Every program's line and time are in the log; shown here are the failures.
 tr -d '\r' <"$logs/checker.log" | grep -v -E '^[0-9]+ passed, [0-9]+ failed$|^   ran  '
 counts=$(tr -d '\r' <"$logs/checker.log" | tail -1)
 if [[ $counts =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]]; then

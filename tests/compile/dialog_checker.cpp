@@ -312,7 +312,6 @@ bool IsPrinterMessage(HWND dialog) {
 
 struct Outcome {
   std::vector<std::string> problems;
-  std::vector<std::string> known;  // known faults of the generated code that showed
   std::string note;
   void Fail(const std::string& problem) { problems.push_back(problem); }
 };
@@ -397,11 +396,6 @@ Outcome RunProgram(const std::string& folder, const ProgramEntry& entry, bool no
           std::string problem;
           WaitFor([&] { return (problem = CheckControl(dialog, d)).empty(); }, kCheckTimeoutMs);
           if (!problem.empty()) outcome.Fail(problem);
-        } else if (what == "known" && d.size() > 2 && IsControlCheck(d[2])) {
-          const Fields check(d.begin() + 2, d.end());
-          const std::string problem = CheckControl(dialog, check);
-          if (!problem.empty()) outcome.known.push_back(d[1] + " (" + problem + ")");
-          else outcome.known.push_back("did not show this time: " + d[1]);
         } else if (what == "set") {
           HWND control = ControlById(dialog, std::atoi(d[1].c_str()));
           if (!control) outcome.Fail("no control " + d[1] + " to type into");
@@ -491,8 +485,6 @@ int main(int argc, char** argv) {
       std::printf("   FAIL %-34s %5.1f s\n", entry.name.c_str(), seconds);
       for (const std::string& problem : outcome.problems) std::printf("      %s\n", problem.c_str());
     }
-    for (const std::string& known : outcome.known)
-      std::printf("   known fault in %s: %s\n", entry.name.c_str(), known.c_str());
     std::fflush(stdout);
   }
   std::printf("%d passed, %d failed\n", passed, failed);

@@ -81,6 +81,7 @@ TEST_F(OpenFileKind, CopyAndEditInTheStartState) {
                         "  lpstrFile := szFile;",
                         "  nMaxFile := SizeOf(szFile);",
                         "  lpstrInitialDir := nil;",
+                        "  szFile[0] := #0;",
                         "  Flags := 4;",
                         "end;",
                         "if GetOpenFileName(ofn) then",
@@ -100,6 +101,7 @@ TEST_F(OpenFileKind, CopyAndEditInTheStartState) {
                             "    lpstrFile := szFile;",
                             "    nMaxFile := SizeOf(szFile);",
                             "    lpstrInitialDir := nil;",
+                            "    szFile[0] := #0;",
                             "    Flags := 4;",
                             "  end;",
                             "  if GetOpenFileName(ofn) then",
@@ -152,6 +154,7 @@ TEST_F(OpenFileKind, FiltersTypedIntoTheGridWithTabBetweenCells) {
   }
   EXPECT_EQ(Copy(p), Fragment({
                         "  lpstrInitialDir := nil;",
+                        "  szFile[0] := #0;",
                         "  lpstrFilter := PChar('Text files'#0'*.txt'#0'All files'#0'*.*'#0);",
                         "  Flags := 4;",
                     }));
@@ -205,11 +208,16 @@ TEST_F(OpenFileKind, FlagsAndIndexInCopyAndEdit) {
   Start(p);
   for (int id : kOpen.options) p.SetCheck(id, true);
   p.SetEditText(IDC_OpenIndex, "2");
-  EXPECT_EQ(Copy(p), Fragment({"  lpstrInitialDir := nil;", "  nFilterIndex := 2;", "  Flags := 539140;"}));
+  EXPECT_EQ(Copy(p), Fragment({
+                        "  lpstrInitialDir := nil;",
+                        "  szFile[0] := #0;",
+                        "  nFilterIndex := 2;",
+                        "  Flags := 539140;",
+                    }));
   for (int id : kOpen.options) p.SetCheck(id, false);
   p.SetCheck(IDC_ALLOWMULTISELECT, true);
   p.SetEditText(IDC_OpenIndex, "1");
-  EXPECT_EQ(Copy(p), Fragment({"  lpstrInitialDir := nil;", "  Flags := 524800;"}));
+  EXPECT_EQ(Copy(p), Fragment({"  lpstrInitialDir := nil;", "  szFile[0] := #0;", "  Flags := 524800;"}));
   p.SetCheck(IDC_ALLOWMULTISELECT, false);
   p.SetEditText(IDC_OpenTitle, "Pick a text");
   p.SetEditText(IDC_OpenDir, "C:\\Texts");
@@ -353,6 +361,7 @@ TEST_F(OpenFileKind, ApostrophesNonAsciiEmptyPatternsAndFullGrid) {
   EXPECT_EQ(Copy(p), Fragment({
                         "  lpstrTitle := PChar('Caf\xE9's \xAB" "files\xBB');",
                         "  lpstrInitialDir := nil;",
+                        "  szFile[0] := #0;",
                         "  lpstrFilter := PChar('Bob's'#0''#0);",
                         "  Flags := 4;",
                     }));
@@ -368,6 +377,7 @@ TEST_F(OpenFileKind, ApostrophesNonAsciiEmptyPatternsAndFullGrid) {
   EXPECT_EQ(Copy(p), Fragment({
                         "  lpstrTitle := PChar('Caf\xE9's \xAB" "files\xBB');",
                         "  lpstrInitialDir := nil;",
+                        "  szFile[0] := #0;",
                         "  lpstrFilter := PChar(" + filter + ");",
                         "  Flags := 4;",
                     }));
@@ -454,6 +464,7 @@ TEST_F(OpenFileKind, ResetRestoresEverythingButTheGrid) {
   EXPECT_EQ(Cell(p, IDC_GridOpen, 1, 1), "*.txt");
   EXPECT_EQ(Copy(p), Fragment({
                         "  lpstrInitialDir := nil;",
+                        "  szFile[0] := #0;",
                         "  lpstrFilter := PChar('Text files'#0'*.txt'#0);",
                         "  Flags := 4;",
                     }));
@@ -463,9 +474,10 @@ TEST_F(OpenFileKind, FilterIndexOutsideItsRangeIsHeldInIt) {
   Program p;
   Start(p);
   p.SetEditText(IDC_OpenIndex, "300");
-  EXPECT_EQ(Copy(p), Fragment({"  lpstrInitialDir := nil;", "  nFilterIndex := 255;", "  Flags := 4;"}));
+  EXPECT_EQ(Copy(p),
+            Fragment({"  lpstrInitialDir := nil;", "  szFile[0] := #0;", "  nFilterIndex := 255;", "  Flags := 4;"}));
   p.SetEditText(IDC_OpenIndex, "");
-  EXPECT_EQ(Copy(p), Fragment({"  lpstrInitialDir := nil;", "  Flags := 4;"}));
+  EXPECT_EQ(Copy(p), Fragment({"  lpstrInitialDir := nil;", "  szFile[0] := #0;", "  Flags := 4;"}));
   SendMessageA(p.Ctl(IDC_OpenIndex_UD), UDM_SETPOS32, 0, 9);
   EXPECT_EQ(p.Text(IDC_OpenIndex), "9");
 }

@@ -73,6 +73,7 @@ TEST_F(SaveFileKind, CopyAndEditInTheStartState) {
                          "  lpstrFile := szFile;",
                          "  nMaxFile := SizeOf(szFile);",
                          "  lpstrInitialDir := nil;",
+                         "  szFile[0] := #0;",
                          "  Flags := 4;",
                          "end;",
                          "if GetSaveFileName(ofn) then",
@@ -92,6 +93,7 @@ TEST_F(SaveFileKind, CopyAndEditInTheStartState) {
                             "    lpstrFile := szFile;",
                             "    nMaxFile := SizeOf(szFile);",
                             "    lpstrInitialDir := nil;",
+                            "    szFile[0] := #0;",
                             "    Flags := 4;",
                             "  end;",
                             "  if GetSaveFileName(ofn) then",
@@ -144,6 +146,7 @@ TEST_F(SaveFileKind, FiltersTypedIntoTheGrid) {
   ASSERT_TRUE(WaitUntil([&] { return WindowText(GridEditor(p.Ctl(IDC_GridSave))) == "*.rep"; }));
   EXPECT_EQ(Copy(p), Fragment({
                          "  lpstrInitialDir := nil;",
+                         "  szFile[0] := #0;",
                          "  lpstrFilter := PChar('Reports'#0'*.rep'#0);",
                          "  Flags := 4;",
                      }));
@@ -154,7 +157,7 @@ TEST_F(SaveFileKind, FlagsIndexAndTheThreeLinesThatDiffer) {
   Start(p);
   for (int id : kSave.options) p.SetCheck(id, false);
   p.SetCheck(IDC_OVERWRITEPROMPT, true);
-  EXPECT_EQ(Copy(p), Fragment({"  lpstrInitialDir := nil;", "  Flags := 2;"}));
+  EXPECT_EQ(Copy(p), Fragment({"  lpstrInitialDir := nil;", "  szFile[0] := #0;", "  Flags := 2;"}));
   for (int id : kSave.options) p.SetCheck(id, true);
   p.SetEditText(IDC_SaveTitle, "Save the report");
   p.SetEditText(IDC_SaveDir, "D:\\Reports");
@@ -312,6 +315,7 @@ TEST_F(SaveFileKind, ResetRestoresEverythingButTheGrid) {
   for (int id : kSave.options) EXPECT_EQ(p.Checked(id), id == IDC_HIDEREADONLY1) << id;
   EXPECT_EQ(Copy(p), Fragment({
                          "  lpstrInitialDir := nil;",
+                         "  szFile[0] := #0;",
                          "  lpstrFilter := PChar('Reports'#0'*.rep'#0);",
                          "  Flags := 4;",
                      }));
