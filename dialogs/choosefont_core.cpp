@@ -103,7 +103,8 @@ constexpr std::size_t kFixedStatements = 21;  // the record set-up and the readi
 GeneratedCode GenerateChooseFont(const ChooseFontOptions& o, const FrameTexts& texts) {
   const std::string& v = o.varName;
   const bool both = o.initToLogFont && o.initWithVar;
-  const std::size_t statements = kFixedStatements + (o.limitSize ? 2 : 0) + (o.initToLogFont ? StartValueCount(o) : 0);
+  const std::size_t statements =
+      kFixedStatements + (o.limitSize ? 2 : 0) + (o.initToLogFont ? 1 + StartValueCount(o) : 0);
 
   CodeWriter out(texts, kCommentLines, statements, 3);
   out.Comment({texts.header2});
@@ -114,6 +115,8 @@ GeneratedCode GenerateChooseFont(const ChooseFontOptions& o, const FrameTexts& t
   out.Comment({"//  ", v, " := TFont.Create; { if it is not initialized yet do not forget to create it }"});
 
   out.Add({"FillChar(cf, SizeOf(TChooseFont), 0);"});
+  // The dialog starts from every field of the logical font, and the start values set only some of them.
+  if (o.initToLogFont) out.Add({"FillChar(lf, SizeOf(TLogFont), 0);"});
   if (both) {
     out.Add({"with cf, lf, ", v, " do"});
   } else {

@@ -193,8 +193,8 @@ const FrameTexts& Texts() {
 }
 
 // A local variable holds what the stack held there, and a fresh stack is often zero, which would hide code that
-// leaves part of a buffer as it found it. So the programs fill the generated code's file-name buffer with something
-// else first, and the dialog shows any part that the code does not set.
+// leaves part of a buffer or record as it found it. So the programs fill the generated code's file-name buffer and
+// logical font with something else first, and the dialog shows any part that the code does not set.
 Lines StaleFileBuffer() { return {"FillChar(szFile, SizeOf(szFile), 'x');", "szFile[MAX_PATH] := #0;"}; }
 
 // ---- The states of each kind ---------------------------------------------------------------------------------------
@@ -722,8 +722,9 @@ std::vector<StateMaker> PrintStates() {
   return states;
 }
 
-// The font variable's life around the code: the fragment's comment asks for it to be created first.
-Lines FontPreamble(const std::string& var) { return {var + " := TFont.Create;"}; }
+// The font variable's life around the code: the fragment's comment asks for it to be created first. The logical
+// font is stale, as StaleFileBuffer says; a weight of $7F7F7F7F is bold.
+Lines FontPreamble(const std::string& var) { return {var + " := TFont.Create;", "FillChar(lf, SizeOf(lf), $7F);"}; }
 
 Lines FontReport(const std::string& var) {
   return {"Report('name=' + " + var + ".Name);",
@@ -762,7 +763,8 @@ std::vector<StateMaker> ChooseFontStates() {
     s.code = GenerateChooseFont(o, Texts());
     s.preamble = FontPreamble("fntSample");
     s.postamble = FontReport("fntSample");
-    s.directives = {{"window", "Font"}, {"text", "1136", "DejaVu Sans"}, {"text", "1138", "12"}, {"press", "1"},
+    s.directives = {{"window", "Font"}, {"text", "1136", "DejaVu Sans"}, {"text", "1137", "Italic"},
+                    {"text", "1138", "12"}, {"press", "1"},
                     {"output", "name=DejaVu Sans"}, {"output", "height=-16"}, {"output", "bold=0 italic=1"},
                     {"output", "color=0000FF"}};
     return s;
@@ -803,7 +805,8 @@ std::vector<StateMaker> ChooseFontStates() {
                                          "fntTitle.Style := [fsBold];", "fntTitle.Charset := ANSI_CHARSET;",
                                          "fntTitle.Color := clGreen;"});
     s.postamble = FontReport("fntTitle");
-    s.directives = {{"window", "Font"}, {"text", "1136", "DejaVu Sans"}, {"text", "1138", "12"}, {"press", "1"},
+    s.directives = {{"window", "Font"}, {"text", "1136", "DejaVu Sans"}, {"text", "1137", "Bold"},
+                    {"text", "1138", "12"}, {"press", "1"},
                     {"output", "name=DejaVu Sans"}, {"output", "height=-16"}, {"output", "bold=1 italic=0"},
                     {"output", "color=008000"}};
     return s;

@@ -44,8 +44,10 @@ Lines Head(const std::string& v) {
 
 // The statements, outermost in column 1: the with line, flags and the lines between, then the read-back block.
 Lines Statements(const std::string& with, const std::string& flags, const Lines& middle, const std::string& v) {
-  Lines lines = {
-      "FillChar(cf, SizeOf(TChooseFont), 0);",
+  Lines lines = {"FillChar(cf, SizeOf(TChooseFont), 0);"};
+  // With CF_INITTOLOGFONTSTRUCT among the flags the dialog starts from the logical font, which is cleared first.
+  if (std::stoul(flags) & 0x40) lines.push_back("FillChar(lf, SizeOf(TLogFont), 0);");
+  const Lines record = {
       with,
       "begin",
       "  lStructSize := SizeOf(TChooseFont);",
@@ -53,6 +55,7 @@ Lines Statements(const std::string& with, const std::string& flags, const Lines&
       "  lpLogFont := @lf;",
       "  Flags := " + flags + ";",
   };
+  lines.insert(lines.end(), record.begin(), record.end());
   lines.insert(lines.end(), middle.begin(), middle.end());
   const Lines tail = {
       "end;",

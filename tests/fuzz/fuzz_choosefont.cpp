@@ -1,5 +1,7 @@
 // The Font dialog kind's generator with any options: any sample font (name of any bytes and length, any height,
 // colour, character set and pitch, any styles), any size limits and flags, a variable name of any bytes and length.
+#include <algorithm>
+
 #include "dialogs/choosefont_core.h"
 #include "tests/fuzz/fuzz_support.h"
 
@@ -41,6 +43,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool literal = o.initToLogFont && !o.initWithVar;
   for (const auto& [lines, indent] : {std::pair{&code.fragment, "  "}, std::pair{&code.impl, "    "}}) {
     const std::string i = indent;
+    // The dialog starts from the whole logical font: it is cleared, right after the record, whenever it is used.
+    const std::string clearRecord = i.substr(2) + "FillChar(cf, SizeOf(TChooseFont), 0);";
+    const std::string clearFont = i.substr(2) + "FillChar(lf, SizeOf(TLogFont), 0);";
+    const auto record = std::find(lines->begin(), lines->end(), clearRecord);
+    fuzz::Require(record != lines->end(), "the font-dialog record is not cleared");
+    fuzz::Require(std::count(lines->begin(), lines->end(), clearFont) == (o.initToLogFont ? 1 : 0) &&
+                      (!o.initToLogFont || (record + 1 != lines->end() && record[1] == clearFont)),
+                  "the logical font is not cleared exactly when the dialog starts from it");
     fuzz::CheckNumberLine(*lines, i + "Flags := ", ";", 0, fuzz::kUInt32Max, qm::ChooseFontFlags(o), "the font flags");
     if (o.limitSize) {
       fuzz::CheckNumberLine(*lines, i + "nSizeMin := ", ";", fuzz::kInt32Min, fuzz::kInt32Max, o.minSize, "the minimum size");

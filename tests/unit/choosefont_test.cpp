@@ -120,6 +120,7 @@ TEST(ChooseFont, StartValuesFromTheVariable) {
   const GeneratedCode c = Gen(o);
   EXPECT_EQ(c.fragment, Join({kHead,
                               {
+                                  "FillChar(lf, SizeOf(TLogFont), 0);",
                                   "with cf, lf, Result do",
                                   "begin",
                                   "  lStructSize := SizeOf(TChooseFont);",
@@ -139,6 +140,7 @@ TEST(ChooseFont, StartValuesFromTheVariable) {
                               kTail}));
   EXPECT_EQ(c.impl, Join({{
                               "  FillChar(cf, SizeOf(TChooseFont), 0);",
+                              "  FillChar(lf, SizeOf(TLogFont), 0);",
                               "  with cf, lf, Result do",
                               "  begin",
                               "    lStructSize := SizeOf(TChooseFont);",
@@ -165,6 +167,7 @@ TEST(ChooseFont, StartValuesFromTheUntouchedSampleFont) {
   const GeneratedCode c = Gen(o);
   EXPECT_EQ(c.fragment, Join({kHead,
                               {
+                                  "FillChar(lf, SizeOf(TLogFont), 0);",
                                   "with cf, lf do",
                                   "begin",
                                   "  lStructSize := SizeOf(TChooseFont);",
@@ -180,6 +183,7 @@ TEST(ChooseFont, StartValuesFromTheUntouchedSampleFont) {
                               kTail}));
   EXPECT_EQ(c.impl, Join({{
                               "  FillChar(cf, SizeOf(TChooseFont), 0);",
+                              "  FillChar(lf, SizeOf(TLogFont), 0);",
                               "  with cf, lf do",
                               "  begin",
                               "    lStructSize := SizeOf(TChooseFont);",
@@ -208,6 +212,7 @@ TEST(ChooseFont, StartValuesFromASampleFontWithEveryStyle) {
   const GeneratedCode c = Gen(o);
   EXPECT_EQ(c.fragment, Join({kHead,
                               {
+                                  "FillChar(lf, SizeOf(TLogFont), 0);",
                                   "with cf, lf do",
                                   "begin",
                                   "  lStructSize := SizeOf(TChooseFont);",
@@ -231,6 +236,7 @@ TEST(ChooseFont, StartValuesFromASampleFontWithEveryStyle) {
   o.sample.color = 0xFF8000;
   EXPECT_EQ(Gen(o).impl, Join({{
                                    "  FillChar(cf, SizeOf(TChooseFont), 0);",
+                                   "  FillChar(lf, SizeOf(TLogFont), 0);",
                                    "  with cf, lf do",
                                    "  begin",
                                    "    lStructSize := SizeOf(TChooseFont);",
@@ -271,6 +277,7 @@ TEST(ChooseFont, SizeLimitsTakeAnyWholeNumber) {
   c = Gen(o);
   EXPECT_EQ(c.impl, Join({{
                               "  FillChar(cf, SizeOf(TChooseFont), 0);",
+                              "  FillChar(lf, SizeOf(TLogFont), 0);",
                               "  with cf, lf, Result do",
                               "  begin",
                               "    lStructSize := SizeOf(TChooseFont);",
@@ -293,8 +300,8 @@ TEST(ChooseFont, SizeLimitsTakeAnyWholeNumber) {
   o.minSize = 0;
   o.maxSize = -2147483647 - 1;
   c = Gen(o);
-  EXPECT_EQ(c.fragment[14], "  nSizeMin := 0;");
-  EXPECT_EQ(c.fragment[15], "  nSizeMax := -2147483648;");
+  EXPECT_EQ(c.fragment[15], "  nSizeMin := 0;");
+  EXPECT_EQ(c.fragment[16], "  nSizeMax := -2147483648;");
 }
 
 TEST(ChooseFont, EmptyVariableName) {
@@ -311,6 +318,7 @@ TEST(ChooseFont, EmptyVariableName) {
                             "//  : TFont;",
                             "//   := TFont.Create; { if it is not initialized yet do not forget to create it }",
                             "FillChar(cf, SizeOf(TChooseFont), 0);",
+                            "FillChar(lf, SizeOf(TLogFont), 0);",
                             "with cf, lf,  do",
                             "begin",
                             "  lStructSize := SizeOf(TChooseFont);",
