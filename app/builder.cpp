@@ -8,7 +8,7 @@
 #include "app/panel.h"
 #include "app/speed_button.h"
 #include "app/win_util.h"
-#include "dialogs/frame_core.h"
+#include "core/integers.h"
 
 namespace qm {
 

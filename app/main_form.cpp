@@ -220,26 +220,29 @@ void TMainForm::ShowPage(int index) {
   for (int i = 0; i < 2; ++i) ShowWindow(pages_[i], i == index ? SW_SHOW : SW_HIDE);
 }
 
-void TMainForm::btnTestClick() {
-  RunCommand(hwnd(), [&] {
-    if (KindPanel* panel = CurrentPanel()) panel->Test();
-  });
-}
-
-void TMainForm::btnCopyClick() {
-  RunCommand(hwnd(), [&] {
-    if (KindPanel* panel = CurrentPanel()) PutClipboardText(hwnd(), JoinCrLf(panel->Generate().fragment));
-  });
-}
-
-void TMainForm::btnEditClick() {
-  TEditForm::EnsureCreated(hwnd());
-  RunCommand(hwnd(), [&] {
-    if (KindPanel* panel = CurrentPanel()) {
+void TMainForm::RunBuilder(TBuildMode mode) {
+  KindPanel* panel = CurrentPanel();
+  if (!panel) return;
+  switch (mode) {
+    case bmTest:
+      panel->Test();
+      break;
+    case bmCopy:
+      PutClipboardText(hwnd(), JoinCrLf(panel->Generate().fragment));
+      break;
+    case bmEdit: {
       const GeneratedCode code = panel->Generate();
       if (EditForm) EditForm->FillPanes(code.uses, code.decl, code.impl);
+      break;
     }
-  });
+  }
+}
+
+void TMainForm::btnTestClick() { RunCommand(hwnd(), [&] { RunBuilder(bmTest); }); }
+void TMainForm::btnCopyClick() { RunCommand(hwnd(), [&] { RunBuilder(bmCopy); }); }
+void TMainForm::btnEditClick() {
+  TEditForm::EnsureCreated(hwnd());
+  RunCommand(hwnd(), [&] { RunBuilder(bmEdit); });
   if (EditForm) EditForm->ShowModal();
 }
 

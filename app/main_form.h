@@ -51,6 +51,8 @@ class TMainForm : public Window, public KeyPreview {
   void FormCreate();
   void OnCommand(int id);
   void ShowPage(int index);
+  // Test shows the current kind's dialog; Copy puts its code on the clipboard, Edit into the editor's panes.
+  void RunBuilder(TBuildMode mode);
   // The current kind's panel, with its controls; null while the current kind names none.
   KindPanel* CurrentPanel() const;
 

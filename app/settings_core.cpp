@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "dialogs/frame_core.h"
+#include "core/integers.h"
 
 namespace qm {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "dialogs/frame_core.h"
+#include "core/code_writer.h"
 
 namespace qm {
 

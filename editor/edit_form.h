@@ -5,7 +5,7 @@
 
 #include "app/form.h"
 #include "app/window.h"
-#include "dialogs/frame_core.h"
+#include "core/lines.h"
 #include "editor/splitter.h"
 
 namespace qm {
