@@ -199,6 +199,7 @@ TAboutBox::~TAboutBox() {
   if (hwnd_) {
     SetKeyPreview(hwnd_, nullptr);
     DestroyWindow(hwnd_);
+    ForgetControls(hwnd_);
   }
 }
 

@@ -8,7 +8,11 @@ namespace {
 const char kPreviewProp[] = "QmKeyPreview";
 }
 
-void SetKeyPreview(HWND form, KeyPreview* preview) { SetPropA(form, kPreviewProp, preview); }
+void SetKeyPreview(HWND form, KeyPreview* preview) {
+  // A form that stops previewing takes its property off: Windows wants a window's properties removed before it goes.
+  if (preview) SetPropA(form, kPreviewProp, preview);
+  else RemovePropA(form, kPreviewProp);
+}
 
 bool CtrlHeld() { return (GetKeyState(VK_CONTROL) & 0x8000) != 0; }
 

@@ -1,7 +1,6 @@
 #include "app/win_util.h"
 
 #include <functional>
-#include <iterator>
 #include <map>
 #include <unordered_map>
 #include <vector>
@@ -77,6 +76,23 @@ BOOL CALLBACK FindChild(HWND hwnd, LPARAM param) {
   return TRUE;
 }
 
+// Commands read their controls by id over and over. Every look at a window list is a round trip to Wine's server,
+// so a control once found is remembered by the window it was looked for in and its id.
+struct FoundKey {
+  HWND root;
+  int id;
+  bool operator==(const FoundKey& o) const { return root == o.root && id == o.id; }
+};
+struct FoundKeyHash {
+  std::size_t operator()(const FoundKey& k) const {
+    return std::hash<const void*>()(k.root) ^ (static_cast<std::size_t>(k.id) * 0x9E3779B97F4A7C15ull);
+  }
+};
+std::unordered_map<FoundKey, HWND, FoundKeyHash>& FoundControls() {
+  static std::unordered_map<FoundKey, HWND, FoundKeyHash> found;
+  return found;
+}
+
 HFONT MakeFont(const char* face, int height, int weight, BYTE charset) {
   return CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                      DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
@@ -84,21 +100,10 @@ HFONT MakeFont(const char* face, int height, int weight, BYTE charset) {
 }  // namespace
 
 HWND FindControl(HWND root, int id) {
-  // Commands read their controls by id over and over. Every look at a window list is a round trip to Wine's server,
-  // so a control once found is remembered; it is taken again only while it is still that window's control with that
-  // id, which asks nothing of the server for a window of this program.
-  struct Key {
-    HWND root;
-    int id;
-    bool operator==(const Key& o) const { return root == o.root && id == o.id; }
-  };
-  struct KeyHash {
-    std::size_t operator()(const Key& k) const {
-      return std::hash<const void*>()(k.root) ^ (static_cast<std::size_t>(k.id) * 0x9E3779B97F4A7C15ull);
-    }
-  };
-  static std::unordered_map<Key, HWND, KeyHash> found;
-  const Key key{root, id};
+  // A remembered control is taken again only while it is still that window's control with that id, which asks
+  // nothing of the server for a window of this program.
+  auto& found = FoundControls();
+  const FoundKey key{root, id};
   const auto it = found.find(key);
   if (it != found.end()) {
     HWND known = it->second;
@@ -115,11 +120,15 @@ HWND FindControl(HWND root, int id) {
   }
   if (!control) return nullptr;
   if (found.size() >= 4096) {
-    // Windows that have gone (an About window closed, say) leave their entries behind: drop those.
-    for (auto i = found.begin(); i != found.end();) i = IsWindow(i->second) ? std::next(i) : found.erase(i);
+    // Windows that went without forgetting their controls leave their entries behind: drop those.
+    std::erase_if(found, [](const auto& entry) { return !IsWindow(entry.second); });
   }
   found[key] = control;
   return control;
+}
+
+void ForgetControls(HWND root) {
+  std::erase_if(FoundControls(), [root](const auto& entry) { return entry.first.root == root; });
 }
 
 HFONT FormFont() {

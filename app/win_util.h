@@ -143,6 +143,8 @@ void SetChecked(HWND button, bool checked);
 
 // The control with this id anywhere below the window (ids are unique within a window).
 HWND FindControl(HWND root, int id);
+// A window that goes before the program ends (the About window) forgets the controls found in it.
+void ForgetControls(HWND root);
 
 // Fonts the forms use, created once and kept for the run.
 HFONT FormFont();                  // "MS Sans Serif", height -11

@@ -1,4 +1,5 @@
-// A thousand commands to one running program: its handles, GDI and USER objects and private memory stay flat.
+// A thousand commands, and three hundred About windows, to one running program: its handles, GDI and USER objects,
+// windows and private memory stay flat.
 #include <windows.h>
 #include <psapi.h>
 
@@ -115,8 +116,21 @@ void ExpectFlat(const char* name, long long before, long long after, long long m
     std::printf("[ SOAK     ] %s: not available here\n", name);
     return;
   }
-  std::printf("[ SOAK     ] %s: %lld after 100 commands, %lld after 1000 (margin %lld)\n", name, before, after, margin);
+  std::printf("[ SOAK     ] %s: %lld, then %lld (margin %lld)\n", name, before, after, margin);
   EXPECT_LE(after - before, margin) << name << " grew from " << before << " to " << after;
+}
+
+// The About window opens, its OK label closes it, and it is gone with the main window taking input again.
+bool AboutOpenedAndClosed(const Program& p) {
+  p.PostClick(IDC_btnAbout);
+  HWND about = p.WaitForWindow("TAboutBox", 15000);
+  if (!about) return false;
+  PostMessageA(ChildById(about, IDC_lblOK), BM_CLICK, 0, 0);
+  return WaitUntil([&] { return !IsWindow(about) && IsWindowEnabled(p.main()); }, 15000);
+}
+
+HANDLE OpenToMeasure(const Program& p) {
+  return OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, p.pid());
 }
 
 class Soak : public ::testing::Test {
@@ -129,7 +143,7 @@ class Soak : public ::testing::Test {
 TEST_F(Soak, AThousandCommandsLeaveHandlesObjectsAndMemoryFlat) {
   Program p;
   ASSERT_TRUE(p.main());
-  const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, p.pid());
+  const HANDLE process = OpenToMeasure(p);
   ASSERT_TRUE(process);
   std::unique_ptr<void, decltype(&CloseHandle)> owner(process, &CloseHandle);
 
@@ -170,13 +184,7 @@ TEST_F(Soak, AThousandCommandsLeaveHandlesObjectsAndMemoryFlat) {
                       PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
                       return WaitUntil([&] { return !IsWindow(box) && IsWindowEnabled(p.main()); }, 15000);
                     }) &&
-                    command("About", [&] {
-                      p.PostClick(IDC_btnAbout);
-                      HWND about = p.WaitForWindow("TAboutBox", 15000);
-                      if (!about) return false;
-                      PostMessageA(ChildById(about, IDC_lblOK), BM_CLICK, 0, 0);
-                      return WaitUntil([&] { return !IsWindow(about) && IsWindowEnabled(p.main()); }, 15000);
-                    });
+                    command("About", [&] { return AboutOpenedAndClosed(p); });
     if (!ok) return;
     if (commands == 100) first = Read(process, p.pid());
   }
@@ -192,4 +200,35 @@ TEST_F(Soak, AThousandCommandsLeaveHandlesObjectsAndMemoryFlat) {
   EXPECT_GE(first.handles, 0);
   EXPECT_GE(first.privateBytes, 0);
   EXPECT_TRUE(p.Running());
+}
+
+// Each About window is made anew and destroyed again: what it makes (fonts, pictures, controls, the controls that
+// were looked up in it) must go with it. The first About loads what every later one shares, and under Wine the
+// private bytes still rise by 150 to 450 KB over the next twenty or so before they settle (measured here): the level
+// is taken after those.
+TEST_F(Soak, ThreeHundredAboutWindowsLeaveWindowsObjectsAndMemoryFlat) {
+  constexpr int kWarmUp = 25;
+  constexpr int kAbouts = 300;
+  constexpr long long kAboutMemoryMargin = 256 * 1024;
+  Program p;
+  ASSERT_TRUE(p.main());
+  const HANDLE process = OpenToMeasure(p);
+  ASSERT_TRUE(process);
+  std::unique_ptr<void, decltype(&CloseHandle)> owner(process, &CloseHandle);
+
+  Counters first;
+  for (int n = 1; n <= kWarmUp + kAbouts; ++n) {
+    ASSERT_TRUE(AboutOpenedAndClosed(p)) << "About " << n;
+    ASSERT_TRUE(Answers(p)) << "no answer after About " << n;
+    if (n == kWarmUp) first = Read(process, p.pid());
+  }
+  const Counters last = Read(process, p.pid());
+  // An object leaked per About adds 300; a few may be made once on the way (a cached brush or font).
+  ExpectFlat("GDI objects (GetGuiResources)", first.gdi, last.gdi, 5);
+  ExpectFlat("USER objects (GetGuiResources)", first.user, last.user, 5);
+  ExpectFlat("windows, hidden ones too (USER objects by enumeration)", first.windows, last.windows, 0);
+  // A kilobyte left behind per About adds 300 KB.
+  ExpectFlat("private bytes (GetProcessMemoryInfo)", first.privateBytes, last.privateBytes, kAboutMemoryMargin);
+  EXPECT_GE(first.windows, 0);
+  EXPECT_GE(first.privateBytes, 0);
 }
