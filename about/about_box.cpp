@@ -7,20 +7,21 @@
 #include <vector>
 
 #include "about/about_core.h"
+#include "about/system_info.h"
 #include "about/vkcontrols.h"
 #include "app/form.h"
+#include "app/gdi_cache.h"
 #include "app/help.h"
 #include "app/help_core.h"
+#include "app/gdi_cache.h"
 #include "app/win_util.h"
+#include "app/window.h"
 #include "resource.h"
 
 namespace qm {
 
 namespace {
 
-static_assert(sizeof(OSVERSIONINFOA) == 148, "the version record of the platform");
-
-const char kClassName[] = "TAboutBox";
 const char kApplicationTitle[] = "Quillmark";
 constexpr int kDesignWidth = 440;
 constexpr int kDesignHeight = 295;
@@ -73,55 +74,13 @@ VkFont MakeFont(const char* name, int height, bool bold, vk::TColor color) {
   return f;
 }
 
-std::string ReadRegistryString(HKEY key, const char* name) {
-  DWORD type = 0;
-  DWORD size = 0;
-  if (RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return {};
-  if ((type != REG_SZ && type != REG_EXPAND_SZ) || size == 0) return {};
-  std::vector<char> buffer(size + 1, '\0');
-  if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) != ERROR_SUCCESS)
-    return {};
-  return std::string(buffer.data(), strnlen(buffer.data(), size));
-}
-
-std::string ReadMachineString(const char* path, const char* name) {
-  ScopedRegKey key;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, key.put()) != ERROR_SUCCESS) return {};
-  return ReadRegistryString(key.get(), name);
-}
-
-std::string DecimalSeparator() {
-  char separator[8] = {};
-  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) > 1) return separator;
-  return ".";
-}
-
-// The processor's clock: its time-stamp counter over half a second, at real-time priority so that nothing else
-// runs in between.
-double MeasureClockSpeed() {
-  HANDLE process = GetCurrentProcess();
-  HANDLE thread = GetCurrentThread();
-  const DWORD priorityClass = GetPriorityClass(process);
-  const int threadPriority = GetThreadPriority(thread);
-  SetPriorityClass(process, REALTIME_PRIORITY_CLASS);
-  SetThreadPriority(thread, THREAD_PRIORITY_TIME_CRITICAL);
-  Sleep(10);
-  const std::uint64_t start = __builtin_ia32_rdtsc();
-  Sleep(500);
-  const std::uint64_t end = __builtin_ia32_rdtsc();
-  SetThreadPriority(thread, threadPriority);
-  SetPriorityClass(process, priorityClass);
-  return ClockSpeedMHz(end - start);
-}
-
-class TAboutBox : public KeyPreview {
+class TAboutBox : public Window, public KeyPreview {
  public:
   explicit TAboutBox(HWND owner);
   ~TAboutBox() override;
   TAboutBox(const TAboutBox&) = delete;
   TAboutBox& operator=(const TAboutBox&) = delete;
 
-  bool created() const { return hwnd_ != nullptr; }
   void ShowModal();
 
   void FormKeyDown(WPARAM key) override;
@@ -131,12 +90,13 @@ class TAboutBox : public KeyPreview {
   void lblSystemInfoClick() { SelectPage(Page::SystemInfo); }
   void lblAcknowledgementsClick() { SelectPage(Page::Acknowledgements); }
   void vkLabel2Click() {
-    RunCommand(hwnd_, [&] { OpenHelp(hwnd_, kHelpContents); });
+    RunCommand(hwnd(), [&] { OpenHelp(hwnd(), kHelpContents); });
   }
 
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   void CreateControls();
   void CreateGeneralPage(HWND page, int width);
   void CreateUpdatePage(HWND page);
@@ -155,10 +115,9 @@ class TAboutBox : public KeyPreview {
   HFONT FittingFont(const char* face, int height, bool bold, const char* text, int width);
   HWND Label(HWND parent, int id, const char* text, int x, int y, int w, int h, HFONT font, DWORD extra = 0);
   TvkURL* Link(HWND parent, int id, const char* caption, const char* url, int x, int y, int height);
-  HWND Item(int id) const { return FindControl(hwnd_, id); }
+  HWND Item(int id) const { return FindControl(hwnd(), id); }
 
   HWND owner_;
-  HWND hwnd_ = nullptr;
   TvkPanel* title_ = nullptr;
   Page page_ = Page::General;
   std::vector<ScopedGdiObj> fonts_;  // the fonts of the plain labels, released with the window
@@ -167,24 +126,14 @@ class TAboutBox : public KeyPreview {
 
 TAboutBox::TAboutBox(HWND owner) : owner_(owner) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_QUILLMARK));
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = CreateSolidBrush(ToRgb(kBackground));  // the class keeps it for the whole run
-    wc.lpszClassName = kClassName;
-    registered = RegisterClassA(&wc) != 0;
-  }
-  RegisterDecorativeControls(instance);
-
+  // The class keeps its brush for the whole run.
+  static const WindowClass kClass{"TAboutBox", 0, CreateSolidBrush(ToRgb(kBackground)),
+                                  LoadIconA(instance, MAKEINTRESOURCEA(IDI_QUILLMARK))};
   // The form as designed: a dialog of 440 by 295 with a caption, which creation then takes away.
-  hwnd_ = CreateWindowExA(WS_EX_DLGMODALFRAME, kClassName, "About Quillmark for Delphi",
-                          WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, kDesignWidth, kDesignHeight,
-                          owner, nullptr, instance, this);
-  if (!hwnd_) throw AppError("Cannot create the About window");
+  if (!Create(kClass, WS_EX_DLGMODALFRAME, "About Quillmark for Delphi",
+              WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, kDesignWidth, kDesignHeight, owner,
+              nullptr))
+    throw AppError("Cannot create the About window");
   CreateControls();
   SelectPage(Page::General);
   RemoveCaption();
@@ -192,14 +141,12 @@ TAboutBox::TAboutBox(HWND owner) : owner_(owner) {
   ShowProductImage();
   ReadVersion();
   ReadSystemInfo();
-  SetKeyPreview(hwnd_, this);
 }
 
 TAboutBox::~TAboutBox() {
-  if (hwnd_) {
-    SetKeyPreview(hwnd_, nullptr);
-    DestroyWindow(hwnd_);
-    ForgetControls(hwnd_);
+  if (HWND window = hwnd()) {
+    DestroyWindow(window);
+    ForgetControls(window);
   }
 }
 
@@ -249,11 +196,11 @@ TvkURL* TAboutBox::Link(HWND parent, int id, const char* caption, const char* ur
 
 void TAboutBox::CreateControls() {
   RECT client;
-  GetClientRect(hwnd_, &client);
+  GetClientRect(hwnd(), &client);
   const int width = client.right;
   const int height = client.bottom;
 
-  title_ = TvkPanel::Create(hwnd_, IDC_pnlTitle, 0, 0, width, kTitleHeight);
+  title_ = TvkPanel::Create(hwnd(), IDC_pnlTitle, 0, 0, width, kTitleHeight);
   title_->SetBevelOuter(vk::bvNone);
   title_->SetAlignment(vk::taLeftJustify);
   VkFont titleFont = MakeFont("Arial", -21, false, vk::clWhite);
@@ -264,7 +211,7 @@ void TAboutBox::CreateControls() {
   title_->SetColorEnd(vk::clAqua);
   title_->SetColorShadow(vk::clNavy);
 
-  TvkPanel* menu = TvkPanel::Create(hwnd_, IDC_pnlMenu, 0, kTitleHeight, width, kMenuHeight);
+  TvkPanel* menu = TvkPanel::Create(hwnd(), IDC_pnlMenu, 0, kTitleHeight, width, kMenuHeight);
   menu->SetColor(vk::clBlack);
   menu->SetColorStart(vk::clBlack);
   menu->SetBackGroundEffect(vk::bdFlat);
@@ -297,7 +244,7 @@ void TAboutBox::CreateControls() {
   const int pagesTop = kTitleHeight + kMenuHeight;
   const int pageHeight = height - pagesTop - kBottomHeight;
   for (const PageInfo& info : kPages) {
-    TvkPanel* page = TvkPanel::Create(hwnd_, info.panelId, 0, pagesTop, width, pageHeight);
+    TvkPanel* page = TvkPanel::Create(hwnd(), info.panelId, 0, pagesTop, width, pageHeight);
     page->SetColor(vk::clWhite);
     page->SetColorStart(vk::clWhite);
     page->SetBackGroundEffect(vk::bdFlat);
@@ -311,7 +258,7 @@ void TAboutBox::CreateControls() {
     }
   }
 
-  TvkPanel* bottom = TvkPanel::Create(hwnd_, IDC_pnlBottom, 0, height - kBottomHeight, width, kBottomHeight);
+  TvkPanel* bottom = TvkPanel::Create(hwnd(), IDC_pnlBottom, 0, height - kBottomHeight, width, kBottomHeight);
   bottom->SetColor(clWindow);
   bottom->SetColorStart(clWindow);
   bottom->SetBackGroundEffect(vk::bdFlat);
@@ -421,10 +368,10 @@ void TAboutBox::SelectPage(Page page) {
 void TAboutBox::RemoveCaption() {
   // Without its caption bits the window keeps its size, so its client area grows by the caption: the height shrinks
   // by as much again, and the client area stays as designed.
-  SetWindowLongA(hwnd_, GWL_STYLE, GetWindowLongA(hwnd_, GWL_STYLE) & ~WS_CAPTION);
+  SetWindowLongA(hwnd(), GWL_STYLE, GetWindowLongA(hwnd(), GWL_STYLE) & ~WS_CAPTION);
   RECT r;
-  GetWindowRect(hwnd_, &r);
-  SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top - GetSystemMetrics(SM_CYCAPTION),
+  GetWindowRect(hwnd(), &r);
+  SetWindowPos(hwnd(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top - GetSystemMetrics(SM_CYCAPTION),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
@@ -435,90 +382,41 @@ void TAboutBox::ShowProductImage() {
 }
 
 void TAboutBox::ReadVersion() {
-  char path[MAX_PATH + 1] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
-  if (size == 0) return;  // both labels keep their design texts
-  std::vector<char> record(size, '\0');
-  if (!GetFileVersionInfoA(path, 0, size, record.data())) return;
-
-  void* value = nullptr;
-  UINT length = 0;
-  std::uint32_t translation = 0;
-  const bool hasTranslation =
-      VerQueryValueA(record.data(), "\\VarFileInfo\\Translation", &value, &length) && value && length >= 4;
-  if (hasTranslation) std::memcpy(&translation, value, sizeof translation);
-  const std::string prefix = VersionStringPrefix(hasTranslation, translation);
-  auto query = [&](const char* name) -> std::string {
-    void* text = nullptr;
-    UINT chars = 0;
-    if (!VerQueryValueA(record.data(), (prefix + name).c_str(), &text, &chars) || !text) return {};
-    return std::string(static_cast<const char*>(text), strnlen(static_cast<const char*>(text), chars));
-  };
-  const std::string fileVersion = query("FileVersion");
-  const std::string productName = query("ProductName");
-  const std::string productVersion = query("ProductVersion");
-  SetText(Item(IDC_ProductName), productName);
-  SetText(Item(IDC_Version), VersionLine(productVersion, fileVersion));
+  const ProgramVersion version = ReadProgramVersion();
+  if (!version.found) return;  // both labels keep their design texts
+  SetText(Item(IDC_ProductName), version.productName);
+  SetText(Item(IDC_Version), VersionLine(version.productVersion, version.fileVersion));
 }
 
 void TAboutBox::ReadSystemInfo() {
-  OSVERSIONINFOA version{};
-  version.dwOSVersionInfoSize = sizeof version;
-  GetVersionExA(&version);
-  std::string name, build;
-  if (version.dwPlatformId == VER_PLATFORM_WIN32_NT) {
-    name = ReadMachineString("SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "ProductName");
-    build = ReadMachineString("SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "CurrentBuildNumber");
-  } else {
-    name = ReadMachineString("SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "Version");
-    build = ReadMachineString("SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "VersionNumber");
-  }
-  SetText(Item(IDC_OS), FormatText(LoadStr(IDS_OSFORMAT), {name, build}));
-
-  {
-    ScopedRegKey cpu;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\Description\\System\\CentralProcessor\\0", 0, KEY_READ,
-                      cpu.put()) == ERROR_SUCCESS) {
-      const std::string identifier = ReadRegistryString(cpu.get(), "Identifier");
-      SetText(Item(IDC_Processor), ProcessorText(identifier, MeasureClockSpeed(), DecimalSeparator()));
-    }
-  }
-
-  // The extended record: the old one cannot count past 4 gigabytes.
-  MEMORYSTATUSEX memory{};
-  memory.dwLength = sizeof memory;
-  if (GlobalMemoryStatusEx(&memory)) {
+  const OperatingSystem os = ReadOperatingSystem();
+  SetText(Item(IDC_OS), FormatText(LoadStr(IDS_OSFORMAT), {os.name, os.build}));
+  if (const auto identifier = ReadProcessorIdentifier())
+    SetText(Item(IDC_Processor), ProcessorText(*identifier, MeasureClockSpeed(), DecimalSeparator()));
+  MemorySizes memory{};
+  if (ReadMemory(memory)) {
     const std::string format = LoadStr(IDS_MEMORYFORMAT);
-    SetText(Item(IDC_Memory), MemoryText(format, KBytes(memory.ullTotalPhys), KBytes(memory.ullAvailPhys)));
-    SetText(Item(IDC_VirtMem), MemoryText(format, KBytes(memory.ullTotalVirtual), KBytes(memory.ullAvailVirtual)));
+    SetText(Item(IDC_Memory), MemoryText(format, KBytes(memory.totalPhysical), KBytes(memory.availablePhysical)));
+    SetText(Item(IDC_VirtMem), MemoryText(format, KBytes(memory.totalVirtual), KBytes(memory.availableVirtual)));
   }
-
-  int bits = 0, width = 0, height = 0;
-  {
-    ScopedGetDC screen(nullptr);
-    bits = GetDeviceCaps(screen.get(), BITSPIXEL);
-    width = GetDeviceCaps(screen.get(), HORZRES);
-    height = GetDeviceCaps(screen.get(), VERTRES);
-  }
-  SetText(Item(IDC_Display), DisplayModeText(width, height, bits));
+  const DisplayMode display = ReadDisplayMode();
+  SetText(Item(IDC_Display), DisplayModeText(display.width, display.height, display.bitsPerPixel));
 }
 
 void TAboutBox::ShowModal() {
   RECT r;
-  GetWindowRect(hwnd_, &r);
+  GetWindowRect(hwnd(), &r);
   const int w = r.right - r.left;
   const int h = r.bottom - r.top;
-  SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - w) / 2, (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 0,
+  SetWindowPos(hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - w) / 2, (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 0,
                0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  RunModal(hwnd_, owner_);
+  RunModal(hwnd(), owner_);
 }
 
 void TAboutBox::Close() {
   // The owner is enabled before the window goes, so that Windows gives it the activation back.
   if (owner_) EnableWindow(owner_, TRUE);
-  ShowWindow(hwnd_, SW_HIDE);
+  ShowWindow(hwnd(), SW_HIDE);
 }
 
 void TAboutBox::FormKeyDown(WPARAM key) {
@@ -537,24 +435,12 @@ bool TAboutBox::PressMnemonic(char key) {
   return false;
 }
 
-LRESULT CALLBACK TAboutBox::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* box = static_cast<TAboutBox*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-    box->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(box));
-  }
-  auto* box = reinterpret_cast<TAboutBox*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (msg == WM_NCDESTROY) SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-  if (box && box->hwnd_ == hwnd) return box->Handle(msg, wp, lp);
-  return DefWindowProcA(hwnd, msg, wp, lp);
-}
-
-LRESULT TAboutBox::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT TAboutBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_PRINTCLIENT: {
       RECT r;
-      GetClientRect(hwnd_, &r);
-      FillRect(reinterpret_cast<HDC>(wp), &r, reinterpret_cast<HBRUSH>(GetClassLongPtrA(hwnd_, GCLP_HBRBACKGROUND)));
+      GetClientRect(hwnd(), &r);
+      FillRect(reinterpret_cast<HDC>(wp), &r, reinterpret_cast<HBRUSH>(GetClassLongPtrA(hwnd(), GCLP_HBRBACKGROUND)));
       return 0;
     }
     case WM_CHAR:
@@ -568,7 +454,7 @@ LRESULT TAboutBox::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     default:
       break;
   }
-  return DefWindowProcA(hwnd_, msg, wp, lp);
+  return Default(msg, wp, lp);
 }
 
 }  // namespace

@@ -6,17 +6,15 @@
 #include <utility>
 
 #include "app/win_util.h"
+#include "app/window.h"
 
 namespace qm {
 
 namespace {
 
-const char kPanelClass[] = "TvkPanel";
-const char kLabelClass[] = "TvkLabel";
-const char kURLClass[] = "TvkURL";
-const char kLabelProp[] = "QmVkLabel";
-
-HMENU IdOf(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
+const WindowClass kPanelClass{"TvkPanel"};
+const WindowClass kLabelClass{"TvkLabel", CS_DBLCLKS, nullptr, nullptr, IDC_HAND};
+const WindowClass kURLClass{"TvkURL", CS_DBLCLKS, nullptr, nullptr, IDC_HAND};
 
 void FillWith(HDC dc, const RECT& r, COLORREF color) {
   SetDCBrushColor(dc, color);
@@ -80,41 +78,32 @@ COLORREF ToRgb(vk::TColor color) {
 // ---- TvkPanel ----
 
 TvkPanel* TvkPanel::Create(HWND parent, int id, int x, int y, int width, int height) {
-  RegisterDecorativeControls(GetModuleHandleA(nullptr));
   auto* panel = new TvkPanel;
   panel->bitmap_.reset(DefaultPanelBitmap());
-  HWND hwnd = CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "",
-                              WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, x, y, width, height, parent,
-                              IdOf(id), GetModuleHandleA(nullptr), panel);
-  if (!hwnd) {
-    delete panel;
+  // A panel that Windows refuses is gone with its window.
+  if (!panel->Window::Create(kPanelClass, WS_EX_CONTROLPARENT, "",
+                             WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, x, y, width, height, parent,
+                             ChildId(id)))
     return nullptr;
-  }
   return panel;
 }
 
-TvkPanel* TvkPanel::From(HWND hwnd) {
-  char name[16] = {};
-  if (!hwnd || !GetClassNameA(hwnd, name, sizeof name) || std::strcmp(name, kPanelClass) != 0) return nullptr;
-  return reinterpret_cast<TvkPanel*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-}
+TvkPanel* TvkPanel::From(HWND hwnd) { return Window::Of<TvkPanel>(hwnd); }
 
 void TvkPanel::Repaint() {
-  InvalidateRect(hwnd_, nullptr, FALSE);
-  UpdateWindow(hwnd_);
+  InvalidateRect(hwnd(), nullptr, FALSE);
+  UpdateWindow(hwnd());
 }
 
 void TvkPanel::SetAlignment(vk::TAlignment value) { alignment_ = value; Repaint(); }
 void TvkPanel::SetBevelInner(vk::TPanelBevel value) { bevelInner_ = value; Repaint(); }
 void TvkPanel::SetBevelOuter(vk::TPanelBevel value) { bevelOuter_ = value; Repaint(); }
-void TvkPanel::SetBevelWidth(int value) { bevelWidth_ = value < 1 ? 1 : value; Repaint(); }
-void TvkPanel::SetBorderWidth(int value) { borderWidth_ = value < 0 ? 0 : value; Repaint(); }
 void TvkPanel::SetColor(vk::TColor value) {
   color_ = value;
   childBrush_.reset();
   Repaint();
 }
-void TvkPanel::SetCaption(const std::string& value) { SetWindowTextA(hwnd_, value.c_str()); Repaint(); }
+void TvkPanel::SetCaption(const std::string& value) { SetWindowTextA(hwnd(), value.c_str()); Repaint(); }
 void TvkPanel::SetFont(const VkFont& value) { font_ = value; Repaint(); }
 void TvkPanel::SetBackGroundEffect(vk::TDirection value) {
   effect_ = value;
@@ -128,20 +117,10 @@ void TvkPanel::SetColorStart(vk::TColor value) {
 }
 void TvkPanel::SetColorEnd(vk::TColor value) { colorEnd_ = value; Repaint(); }
 void TvkPanel::SetColorShadow(vk::TColor value) { colorShadow_ = value; Repaint(); }
-void TvkPanel::SetCtl3D(bool value) { ctl3d_ = value; Repaint(); }
-void TvkPanel::SetTextEffect(vk::TTextEffect value) { textEffect_ = value; Repaint(); }
-void TvkPanel::SetTextRotation(vk::TTextRotation value) { rotation_ = value; Repaint(); }
-void TvkPanel::SetVertAlign(vk::TVertAlign value) { vertAlign_ = value; Repaint(); }
-
-void TvkPanel::SetBitmap(HBITMAP source) {
-  HBITMAP copy = source ? static_cast<HBITMAP>(CopyImage(source, IMAGE_BITMAP, 0, 0, 0)) : nullptr;
-  bitmap_.reset(copy);
-  if (vk::IsBitmapEffect(effect_)) Repaint();
-}
 
 vk::PanelLook TvkPanel::Look() const {
   RECT r;
-  GetClientRect(hwnd_, &r);
+  GetClientRect(hwnd(), &r);
   vk::PanelLook look;
   look.width = r.right;
   look.height = r.bottom;
@@ -199,7 +178,7 @@ void TvkPanel::Paint(HDC dc) {
 }
 
 void TvkPanel::PaintBitmap(HDC dc, int width, int height) {
-  HBITMAP bitmap = Bitmap();
+  HBITMAP bitmap = static_cast<HBITMAP>(bitmap_.get());
   const SIZE size = BitmapSize(bitmap);
   if (size.cx <= 0 || size.cy <= 0) {
     const RECT all{0, 0, width, height};
@@ -255,29 +234,13 @@ void TvkPanel::PaintCaption(HDC dc, int width, int height) {
   SetTextAlign(dc, oldAlign);
 }
 
-LRESULT CALLBACK TvkPanel::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* panel = static_cast<TvkPanel*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-    panel->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(panel));
-  }
-  auto* panel = reinterpret_cast<TvkPanel*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!panel) return DefWindowProcA(hwnd, msg, wp, lp);
-  if (msg == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    delete panel;
-    return DefWindowProcA(hwnd, msg, wp, lp);
-  }
-  return panel->Handle(msg, wp, lp);
-}
-
-LRESULT TvkPanel::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT TvkPanel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd_, &ps);
+      HDC dc = BeginPaint(hwnd(), &ps);
       RECT r;
-      GetClientRect(hwnd_, &r);
+      GetClientRect(hwnd(), &r);
       // Painted off screen first: a hundred bands and five passes would flicker.
       HDC mem = CreateCompatibleDC(dc);
       ScopedGdiObj buffer(CreateCompatibleBitmap(dc, r.right > 0 ? r.right : 1, r.bottom > 0 ? r.bottom : 1));
@@ -287,7 +250,7 @@ LRESULT TvkPanel::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         BitBlt(dc, 0, 0, r.right, r.bottom, mem, 0, 0, SRCCOPY);
       }
       DeleteDC(mem);
-      EndPaint(hwnd_, &ps);
+      EndPaint(hwnd(), &ps);
       return 0;
     }
     case WM_PRINTCLIENT:
@@ -296,23 +259,13 @@ LRESULT TvkPanel::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
       return 1;
     case WM_SIZE:
-      InvalidateRect(hwnd_, nullptr, FALSE);
+      InvalidateRect(hwnd(), nullptr, FALSE);
       break;
     case WM_SETTEXT: {
-      const LRESULT result = DefWindowProcA(hwnd_, msg, wp, lp);
-      InvalidateRect(hwnd_, nullptr, FALSE);
+      const LRESULT result = Default(msg, wp, lp);
+      InvalidateRect(hwnd(), nullptr, FALSE);
       return result;
     }
-    case WM_NCHITTEST: {
-      POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-      ScreenToClient(hwnd_, &p);
-      RECT r;
-      GetClientRect(hwnd_, &r);
-      return vk::PanelHitTest(Moveable, Marge, p.x, p.y, r.right, r.bottom);
-    }
-    case WM_MOVE:
-      if (OnPanelMove) OnPanelMove(*this);
-      break;
     case WM_CTLCOLORSTATIC: {
       // Plain labels on the panel sit on its flat colour.
       HDC dc = reinterpret_cast<HDC>(wp);
@@ -324,12 +277,12 @@ LRESULT TvkPanel::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_COMMAND:
     case WM_NOTIFY:
-      if (HWND parent = GetParent(hwnd_)) return SendMessageA(parent, msg, wp, lp);
+      if (HWND parent = GetParent(hwnd())) return SendMessageA(parent, msg, wp, lp);
       break;
     default:
       break;
   }
-  return DefWindowProcA(hwnd_, msg, wp, lp);
+  return Default(msg, wp, lp);
 }
 
 // ---- TvkLabel and TvkURL ----
@@ -340,22 +293,16 @@ TvkLabel* TvkLabel::Create(HWND parent, int id, const std::string& caption, int 
   return Attach(label, kLabelClass, parent, id, caption, x, y, width, height);
 }
 
-TvkLabel* TvkLabel::Attach(TvkLabel* label, const char* className, HWND parent, int id, const std::string& caption,
+TvkLabel* TvkLabel::Attach(TvkLabel* label, const WindowClass& cls, HWND parent, int id, const std::string& caption,
                            int x, int y, int width, int height) {
-  RegisterDecorativeControls(GetModuleHandleA(nullptr));
-  HWND hwnd = CreateWindowExA(0, className, caption.c_str(), WS_CHILD | WS_VISIBLE, x, y, width, height, parent,
-                              IdOf(id), GetModuleHandleA(nullptr), label);
-  if (!hwnd) {
-    delete label;
+  // A label that Windows refuses is gone with its window.
+  if (!label->Window::Create(cls, 0, caption.c_str(), WS_CHILD | WS_VISIBLE, x, y, width, height, parent, ChildId(id)))
     return nullptr;
-  }
   label->AdjustBounds();
   return label;
 }
 
-TvkLabel* TvkLabel::From(HWND hwnd) {
-  return hwnd ? static_cast<TvkLabel*>(GetPropA(hwnd, kLabelProp)) : nullptr;
-}
+TvkLabel* TvkLabel::From(HWND hwnd) { return Window::Of<TvkLabel>(hwnd); }
 
 void TvkLabel::ApplyFontDefaults() {
   savedFont_ = font_;
@@ -363,7 +310,7 @@ void TvkLabel::ApplyFontDefaults() {
   hotFont_.color = vk::clBlue;
 }
 
-void TvkLabel::SetCaption(const std::string& value) { SetWindowTextA(hwnd_, value.c_str()); }
+void TvkLabel::SetCaption(const std::string& value) { SetWindowTextA(hwnd(), value.c_str()); }
 void TvkLabel::SetFont(const VkFont& value) {
   font_ = value;
   Changed();
@@ -373,24 +320,8 @@ void TvkLabel::SetAlignment(vk::TAlignment value) {
   alignment_ = value;
   Changed();
 }
-void TvkLabel::SetAutoSize(bool value) {
-  autoSize_ = value;
-  Changed();
-}
 void TvkLabel::SetColor(vk::TColor value) {
   color_ = value;
-  Changed();
-}
-void TvkLabel::SetTransparent(bool value) {
-  transparent_ = value;
-  Changed();
-}
-void TvkLabel::SetLayout(TTextLayout value) {
-  layout_ = value;
-  Changed();
-}
-void TvkLabel::SetWordWrap(bool value) {
-  wordWrap_ = value;
   Changed();
 }
 
@@ -405,42 +336,42 @@ HFONT TvkLabel::CurrentFont() {
 
 void TvkLabel::Changed() {
   AdjustBounds();
-  InvalidateRect(hwnd_, nullptr, FALSE);
-  UpdateWindow(hwnd_);
+  InvalidateRect(hwnd(), nullptr, FALSE);
+  UpdateWindow(hwnd());
 }
 
 void TvkLabel::AdjustBounds() {
-  if (!autoSize_ || !hwnd_) return;
+  if (!autoSize_ || !hwnd()) return;
   const std::string caption = Caption();
   RECT r{0, 0, 0, 0};
   if (wordWrap_) {
-    GetClientRect(hwnd_, &r);
+    GetClientRect(hwnd(), &r);
     r.bottom = 0;
   }
   {
-    ScopedGetDC dc(hwnd_);
+    ScopedGetDC dc(hwnd());
     ScopedSelectObject select(dc.get(), CurrentFont());
     DrawTextA(dc.get(), caption.empty() ? " " : caption.c_str(), -1, &r,
               DT_CALCRECT | DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE));
   }
   RECT window;
-  GetWindowRect(hwnd_, &window);
-  MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&window), 2);
+  GetWindowRect(hwnd(), &window);
+  MapWindowPoints(nullptr, GetParent(hwnd()), reinterpret_cast<POINT*>(&window), 2);
   int left = window.left;
   // A right-aligned label keeps its right edge.
   if (alignment_ == vk::taRightJustify) left = window.right - r.right;
-  SetWindowPos(hwnd_, nullptr, left, window.top, r.right, r.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd(), nullptr, left, window.top, r.right, r.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TvkLabel::PaintLabel(HDC dc) {
   RECT client;
-  GetClientRect(hwnd_, &client);
+  GetClientRect(hwnd(), &client);
   FillWith(dc, client, ToRgb(color_));
   if (transparent_) {
     // What the parent shows behind the label.
-    HWND parent = GetParent(hwnd_);
+    HWND parent = GetParent(hwnd());
     POINT origin{0, 0};
-    MapWindowPoints(hwnd_, parent, &origin, 1);
+    MapWindowPoints(hwnd(), parent, &origin, 1);
     POINT old;
     SetViewportOrgEx(dc, -origin.x, -origin.y, &old);
     SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
@@ -458,7 +389,7 @@ void TvkLabel::PaintLabel(HDC dc) {
     const int textHeight = calc.bottom - calc.top;
     r.top = layout_ == TTextLayout::tlCenter ? (client.bottom - textHeight) / 2 : client.bottom - textHeight;
   }
-  if (!IsWindowEnabled(hwnd_)) {
+  if (!IsWindowEnabled(hwnd())) {
     RECT shifted = r;
     OffsetRect(&shifted, 1, 1);
     SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
@@ -483,45 +414,25 @@ void TvkLabel::MouseLeave() {
   Changed();
 }
 
-void TvkLabel::MouseDown(TMouseButton button, int x, int y) {
-  if (OnMouseDown) OnMouseDown(*this, button, x, y);
-}
-
-LRESULT CALLBACK TvkLabel::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* label = static_cast<TvkLabel*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-    label->hwnd_ = hwnd;
-    SetPropA(hwnd, kLabelProp, label);
-  }
-  TvkLabel* label = From(hwnd);
-  if (!label) return DefWindowProcA(hwnd, msg, wp, lp);
-  if (msg == WM_NCDESTROY) {
-    RemovePropA(hwnd, kLabelProp);
-    delete label;
-    return DefWindowProcA(hwnd, msg, wp, lp);
-  }
-  return label->Handle(msg, wp, lp);
-}
-
-LRESULT TvkLabel::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT TvkLabel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   const int x = static_cast<short>(LOWORD(lp));
   const int y = static_cast<short>(HIWORD(lp));
-  auto button = [&](TMouseButton b, bool down) {
+  // Any mouse button goes down on the label and comes up again wherever the mouse is then.
+  auto button = [&](bool down) {
     if (down) {
-      SetCapture(hwnd_);
-      MouseDown(b, x, y);
-    } else {
-      if (GetCapture() == hwnd_) ReleaseCapture();
-      if (OnMouseUp) OnMouseUp(*this, b, x, y);
+      SetCapture(hwnd());
+      MouseDown();
+    } else if (GetCapture() == hwnd()) {
+      ReleaseCapture();
     }
     return 0;
   };
   switch (msg) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd_, &ps);
+      HDC dc = BeginPaint(hwnd(), &ps);
       RECT r;
-      GetClientRect(hwnd_, &r);
+      GetClientRect(hwnd(), &r);
       HDC mem = CreateCompatibleDC(dc);
       ScopedGdiObj buffer(CreateCompatibleBitmap(dc, r.right > 0 ? r.right : 1, r.bottom > 0 ? r.bottom : 1));
       {
@@ -530,18 +441,18 @@ LRESULT TvkLabel::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         BitBlt(dc, 0, 0, r.right, r.bottom, mem, 0, 0, SRCCOPY);
       }
       DeleteDC(mem);
-      EndPaint(hwnd_, &ps);
+      EndPaint(hwnd(), &ps);
       return 0;
     }
     case WM_ERASEBKGND:
       return 1;
     case WM_SETTEXT: {
-      const LRESULT result = DefWindowProcA(hwnd_, msg, wp, lp);
+      const LRESULT result = Default(msg, wp, lp);
       Changed();
       return result;
     }
     case WM_ENABLE:
-      InvalidateRect(hwnd_, nullptr, FALSE);
+      InvalidateRect(hwnd(), nullptr, FALSE);
       return 0;
     case WM_SETCURSOR:
       if (LOWORD(lp) == HTCLIENT) {
@@ -551,46 +462,42 @@ LRESULT TvkLabel::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_MOUSEMOVE:
       if (!hot_) {
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd_, 0};
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd(), 0};
         TrackMouseEvent(&track);
         MouseEnter();
       }
-      if (OnMouseMove) OnMouseMove(*this, x, y);
       return 0;
     case WM_MOUSELEAVE:
       if (hot_) MouseLeave();
       return 0;
     case WM_LBUTTONDOWN:
       pressed_ = true;
-      return button(TMouseButton::mbLeft, true);
+      return button(true);
     case WM_LBUTTONUP: {
       const bool wasPressed = std::exchange(pressed_, false);
-      button(TMouseButton::mbLeft, false);
+      button(false);
       RECT r;
-      GetClientRect(hwnd_, &r);
+      GetClientRect(hwnd(), &r);
       const POINT p{x, y};
       if (wasPressed && PtInRect(&r, p) && OnClick) OnClick(*this);
       return 0;
     }
-    case WM_LBUTTONDBLCLK:
-      if (OnDblClick) OnDblClick(*this);
-      return 0;
-    case WM_RBUTTONDOWN: return button(TMouseButton::mbRight, true);
-    case WM_RBUTTONUP: return button(TMouseButton::mbRight, false);
-    case WM_MBUTTONDOWN: return button(TMouseButton::mbMiddle, true);
-    case WM_MBUTTONUP: return button(TMouseButton::mbMiddle, false);
+    case WM_RBUTTONDOWN: return button(true);
+    case WM_RBUTTONUP: return button(false);
+    case WM_MBUTTONDOWN: return button(true);
+    case WM_MBUTTONUP: return button(false);
     case WM_CAPTURECHANGED:
       pressed_ = false;
       return 0;
     case BM_CLICK:
       // Pressing the label from the keyboard or another program: a press and a release on it.
-      MouseDown(TMouseButton::mbLeft, 0, 0);
+      MouseDown();
       if (OnClick) OnClick(*this);
       return 0;
     default:
       break;
   }
-  return DefWindowProcA(hwnd_, msg, wp, lp);
+  return Default(msg, wp, lp);
 }
 
 TvkURL* TvkURL::Create(HWND parent, int id, int x, int y, int width, int height) {
@@ -603,33 +510,10 @@ TvkURL* TvkURL::Create(HWND parent, int id, int x, int y, int width, int height)
 
 TvkURL* TvkURL::From(HWND hwnd) { return dynamic_cast<TvkURL*>(TvkLabel::From(hwnd)); }
 
-void TvkURL::MouseDown(TMouseButton button, int x, int y) {
-  TvkLabel::MouseDown(button, x, y);
+void TvkURL::MouseDown() {
   // Whatever the shell makes of the address is its own affair; its answer is not looked at.
   EnsureOle();
-  ShellExecuteA(GetAncestor(hwnd_, GA_ROOT), "open", URL.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-}
-
-void RegisterDecorativeControls(HINSTANCE instance) {
-  static bool registered = false;
-  if (registered) return;
-  registered = true;
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = TvkPanel::WindowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.lpszClassName = kPanelClass;
-  RegisterClassA(&wc);
-
-  WNDCLASSA label{};
-  label.style = CS_DBLCLKS;
-  label.lpfnWndProc = TvkLabel::WindowProc;
-  label.hInstance = instance;
-  label.hCursor = LoadCursor(nullptr, IDC_HAND);
-  label.lpszClassName = kLabelClass;
-  RegisterClassA(&label);
-  label.lpszClassName = kURLClass;
-  RegisterClassA(&label);
+  ShellExecuteA(GetAncestor(hwnd(), GA_ROOT), "open", URL.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 }  // namespace qm

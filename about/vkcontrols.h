@@ -11,7 +11,9 @@
 #include <string>
 
 #include "about/vkpanel_core.h"
+#include "app/scoped.h"
 #include "app/win_util.h"
+#include "app/window.h"
 
 namespace qm {
 
@@ -36,64 +38,41 @@ constexpr vk::TColor kSystemColor = 0x80000000;
 constexpr vk::TColor clWindow = kSystemColor | COLOR_WINDOW;
 constexpr vk::TColor clBtnFace = kSystemColor | COLOR_BTNFACE;
 
-void RegisterDecorativeControls(HINSTANCE instance);
-
-class TvkPanel {
+class TvkPanel : public Window {
  public:
   static TvkPanel* Create(HWND parent, int id, int x, int y, int width, int height);
   static TvkPanel* From(HWND hwnd);  // null for another window
-  HWND hwnd() const { return hwnd_; }
 
   // The plain panel's properties.
   void SetAlignment(vk::TAlignment value);
   void SetBevelInner(vk::TPanelBevel value);
   void SetBevelOuter(vk::TPanelBevel value);
-  void SetBevelWidth(int value);
-  void SetBorderWidth(int value);
   void SetColor(vk::TColor value);
   void SetCaption(const std::string& value);
   void SetFont(const VkFont& value);
-  std::string Caption() const { return GetText(hwnd_); }
+  std::string Caption() const { return GetText(hwnd()); }
   const VkFont& Font() const { return font_; }
 
   // Its own. The setters store the value and repaint at once.
-  void SetBitmap(HBITMAP source);  // copies the picture; null leaves the panel an empty bitmap
-  HBITMAP Bitmap() const { return static_cast<HBITMAP>(bitmap_.get()); }
   void SetBackGroundEffect(vk::TDirection value);
   void SetColorStart(vk::TColor value);
   void SetColorEnd(vk::TColor value);
   void SetColorShadow(vk::TColor value);
-  void SetCtl3D(bool value);
-  void SetTextEffect(vk::TTextEffect value);
-  void SetTextRotation(vk::TTextRotation value);
-  void SetVertAlign(vk::TVertAlign value);
-  vk::TDirection BackGroundEffect() const { return effect_; }
-  vk::TColor ColorStart() const { return colorStart_; }
-  vk::TColor ColorEnd() const { return colorEnd_; }
-  vk::TColor ColorShadow() const { return colorShadow_; }
-  bool Ctl3D() const { return ctl3d_; }
-  vk::TTextEffect TextEffect() const { return textEffect_; }
-  vk::TTextRotation TextRotation() const { return rotation_; }
-  vk::TVertAlign VertAlign() const { return vertAlign_; }
 
-  int Marge = 6;          // the grip zone along the edges of a movable panel, in pixels
-  bool Moveable = false;  // the body moves the panel, the edges size it
-  std::function<void(TvkPanel&)> OnPanelMove;
 
   // Paints the whole panel into dc, the client area's corner at dc's origin.
   void Paint(HDC dc);
 
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
  private:
-  friend void RegisterDecorativeControls(HINSTANCE instance);
-  TvkPanel() = default;
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+  TvkPanel() : Window(Lifetime::OwnedByWindow) {}
   void Repaint();
   vk::PanelLook Look() const;
   void PaintBitmap(HDC dc, int width, int height);
   void PaintCaption(HDC dc, int width, int height);
 
-  HWND hwnd_ = nullptr;
   vk::TAlignment alignment_ = vk::taCenter;
   vk::TPanelBevel bevelInner_ = vk::bvNone;
   vk::TPanelBevel bevelOuter_ = vk::bvRaised;
@@ -114,56 +93,37 @@ class TvkPanel {
 };
 
 enum class TTextLayout { tlTop, tlCenter, tlBottom };
-enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 
-class TvkLabel {
+class TvkLabel : public Window {
  public:
   // With autoSize the label takes the size of its caption; width and height are then ignored.
   static TvkLabel* Create(HWND parent, int id, const std::string& caption, int x, int y, int width = 0,
                           int height = 0);
   static TvkLabel* From(HWND hwnd);  // null for another window
-  virtual ~TvkLabel() = default;
-  TvkLabel(const TvkLabel&) = delete;
-  TvkLabel& operator=(const TvkLabel&) = delete;
-  HWND hwnd() const { return hwnd_; }
 
   void SetCaption(const std::string& value);
-  std::string Caption() const { return GetText(hwnd_); }
+  std::string Caption() const { return GetText(hwnd()); }
   void SetFont(const VkFont& value);
   void SetHotFont(const VkFont& value);  // copies the font
   const VkFont& Font() const { return font_; }
-  const VkFont& HotFont() const { return hotFont_; }
-  bool Hot() const { return hot_; }
   void SetAlignment(vk::TAlignment value);
-  void SetAutoSize(bool value);
   void SetColor(vk::TColor value);
-  void SetTransparent(bool value);
-  void SetLayout(TTextLayout value);
-  void SetWordWrap(bool value);
-  void SetEnabled(bool value) { EnableWindow(hwnd_, value); }
-  void SetVisible(bool value) { ShowWindow(hwnd_, value ? SW_SHOWNA : SW_HIDE); }
 
   std::function<void(TvkLabel&)> OnClick;
-  std::function<void(TvkLabel&)> OnDblClick;
-  std::function<void(TvkLabel&, TMouseButton, int x, int y)> OnMouseDown;
-  std::function<void(TvkLabel&, int x, int y)> OnMouseMove;
-  std::function<void(TvkLabel&, TMouseButton, int x, int y)> OnMouseUp;
 
  protected:
-  TvkLabel() = default;
+  TvkLabel() : Window(Lifetime::OwnedByWindow) {}
   // Creates the window of an object made by a derived Create.
-  static TvkLabel* Attach(TvkLabel* label, const char* className, HWND parent, int id, const std::string& caption,
+  static TvkLabel* Attach(TvkLabel* label, const WindowClass& cls, HWND parent, int id, const std::string& caption,
                           int x, int y, int width, int height);
-  virtual void MouseDown(TMouseButton button, int x, int y);
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  // A mouse button went down on the label.
+  virtual void MouseDown() {}
   void ApplyFontDefaults();  // the saved and the hot font start as copies of Font, the hot one blue
 
-  HWND hwnd_ = nullptr;
   VkFont font_;
 
  private:
-  friend void RegisterDecorativeControls(HINSTANCE instance);
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   void MouseEnter();
   void MouseLeave();
   void AdjustBounds();
@@ -195,7 +155,7 @@ class TvkURL : public TvkLabel {
   std::string URL = kDefaultURL;
 
  protected:
-  void MouseDown(TMouseButton button, int x, int y) override;
+  void MouseDown() override;
 
  private:
   TvkURL() = default;

@@ -7,6 +7,7 @@
 
 #include "app/panel.h"
 #include "app/speed_button.h"
+#include "app/gdi_cache.h"
 #include "app/win_util.h"
 #include "core/integers.h"
 

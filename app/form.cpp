@@ -1,18 +1,9 @@
 #include "app/form.h"
 
 #include "app/hints.h"
+#include "app/window.h"
 
 namespace qm {
-
-namespace {
-const char kPreviewProp[] = "QmKeyPreview";
-}
-
-void SetKeyPreview(HWND form, KeyPreview* preview) {
-  // A form that stops previewing takes its property off: Windows wants a window's properties removed before it goes.
-  if (preview) SetPropA(form, kPreviewProp, preview);
-  else RemovePropA(form, kPreviewProp);
-}
 
 bool CtrlHeld() { return (GetKeyState(VK_CONTROL) & 0x8000) != 0; }
 
@@ -22,7 +13,7 @@ bool PreTranslate(MSG& msg) {
   HWND root = GetAncestor(msg.hwnd, GA_ROOT);
   if (!root) return false;
   if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
-    if (auto* preview = static_cast<KeyPreview*>(GetPropA(root, kPreviewProp))) {
+    if (auto* preview = dynamic_cast<KeyPreview*>(Window::FromHandle(root))) {
       preview->FormKeyDown(msg.wParam);
       // The handler may have closed or destroyed the window.
       if (!IsWindow(msg.hwnd)) return true;

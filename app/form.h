@@ -5,13 +5,13 @@
 
 namespace qm {
 
-// A window with key preview sees every key press in it before the focused control; the key then goes on as usual.
+// A window of ours that is also a KeyPreview sees every key press in it before the focused control; the key then goes
+// on as usual.
 class KeyPreview {
  public:
   virtual ~KeyPreview() = default;
   virtual void FormKeyDown(WPARAM key) = 0;
 };
-void SetKeyPreview(HWND form, KeyPreview* preview);
 
 // Key preview, then the dialog keyboard (Tab, accelerators of labels). True when the message was consumed.
 bool PreTranslate(MSG& msg);

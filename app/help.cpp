@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "app/help_core.h"
+#include "app/gdi_cache.h"
 #include "app/win_util.h"
 #include "app/window.h"
 
@@ -227,10 +228,9 @@ class Popup : public Window {
 
  private:
   void Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd(), &ps);
-    RECT r;
-    GetClientRect(hwnd(), &r);
+    ScopedPaint paint(hwnd());
+    HDC dc = paint.dc();
+    RECT r = paint.client();
     FillRect(dc, &r, GetSysColorBrush(COLOR_INFOBK));
     const std::string text = GetText(hwnd());
     ScopedSelectObject font(dc, FormFont());
@@ -238,7 +238,6 @@ class Popup : public Window {
     SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
     InflateRect(&r, -kPaddingX, -kPaddingY);
     DrawTextA(dc, text.c_str(), -1, &r, DT_WORDBREAK | DT_NOPREFIX);
-    EndPaint(hwnd(), &ps);
   }
 };
 

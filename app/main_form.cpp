@@ -10,6 +10,8 @@
 #include "app/kind_table.h"
 #include "app/speed_button.h"
 #include "app/settings.h"
+#include "app/gdi_cache.h"
+#include "app/clipboard.h"
 #include "app/win_util.h"
 #include "about/about_box.h"
 #include "editor/edit_form.h"
@@ -65,7 +67,6 @@ TMainForm* TMainForm::Create(HINSTANCE instance) {
   form->LoadSettings();
   form->CreateFrontPanel();
   form->FormCreate();
-  SetKeyPreview(form->hwnd(), form);
   ShowWindow(form->hwnd(), SW_SHOW);
   UpdateWindow(form->hwnd());
   // The code editor, hidden, comes right after: from the message loop, so that the main window answers as soon as it

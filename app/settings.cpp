@@ -1,10 +1,9 @@
 #include "app/settings.h"
 
-#include <algorithm>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/registry.h"
 #include "app/settings_core.h"
 #include "app/win_util.h"
 #include "resource.h"
@@ -17,61 +16,22 @@ namespace {
 // section "Quillmark" is the subkey.
 class SettingsFile {
  public:
-  static constexpr DWORD kLongestText = 1 << 20;
-
-  SettingsFile() {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                        nullptr, &key, nullptr) == ERROR_SUCCESS)
-      root_.reset(key);
-  }
+  SettingsFile() : root_(RegKey::Create(HKEY_CURRENT_USER, kSettingsKey, KEY_ALL_ACCESS)) {}
 
   std::int32_t ReadInteger(const Setting& setting) const {
-    return SettingInteger(ReadString(setting.name), setting.fallback);
+    const RegKey section = RegKey::Open(root_.get(), kSettingsSection, KEY_QUERY_VALUE);
+    return SettingInteger(section.ReadString(setting.name), setting.fallback);
   }
 
   void WriteInteger(const Setting& setting, std::int32_t value) const {
-    HKEY key = nullptr;
-    if (!root_ || RegCreateKeyExA(root_.get(), kSettingsSection, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                  KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
-      throw AppError(FormatWithName(LoadStr(IDS_CREATEKEY), kSettingsSection));
-    ScopedRegKey section(key);
-    const std::string text = SettingText(value);
-    if (RegSetValueExA(section.get(), setting.name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                       static_cast<DWORD>(text.size() + 1)) != ERROR_SUCCESS)
+    const RegKey section = RegKey::Create(root_.get(), kSettingsSection, KEY_QUERY_VALUE | KEY_SET_VALUE);
+    if (!section) throw AppError(FormatWithName(LoadStr(IDS_CREATEKEY), kSettingsSection));
+    if (!section.WriteString(setting.name, SettingText(value)))
       throw AppError(FormatWithName(LoadStr(IDS_SETDATA), setting.name));
   }
 
  private:
-  // The value's text; nothing when the section or the value is missing, or the value is not a string.
-  std::optional<std::string> ReadString(const char* name) const {
-    if (!root_) return std::nullopt;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(root_.get(), kSettingsSection, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return std::nullopt;
-    ScopedRegKey section(key);
-    // The value may change between asking for its size and reading it: ask again while it grows.
-    for (int attempt = 0; attempt < 4; ++attempt) {
-      DWORD type = 0;
-      DWORD size = 0;
-      if (RegQueryValueExA(section.get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
-      if (type != REG_SZ && type != REG_EXPAND_SZ) return std::nullopt;
-      // A text this long is no number anyone stored; it gets the default without being loaded.
-      if (size > kLongestText) return std::nullopt;
-      std::string buffer(static_cast<std::size_t>(size) + 1, '\0');
-      DWORD got = size;
-      LONG rc = RegQueryValueExA(section.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &got);
-      if (rc == ERROR_MORE_DATA) continue;
-      if (rc != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::nullopt;
-      // The stored text need not end with a NUL; it ends at the first one.
-      buffer.resize(std::min<std::size_t>(got, size));
-      const std::size_t nul = buffer.find('\0');
-      if (nul != std::string::npos) buffer.resize(nul);
-      return buffer;
-    }
-    return std::nullopt;
-  }
-
-  ScopedRegKey root_;
+  RegKey root_;
 };
 
 BOOL CALLBACK CollectMonitor(HMONITOR, HDC, LPRECT rect, LPARAM param) {

@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 
+#include "app/gdi_cache.h"
 #include "app/win_util.h"
 
 namespace qm {

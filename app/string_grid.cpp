@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/string_grid_core.h"
+#include "app/gdi_cache.h"
 #include "app/win_util.h"
 #include "app/window.h"
 

@@ -11,6 +11,7 @@
 #include "app/hints.h"
 #include "app/speed_button.h"
 #include "app/string_grid.h"
+#include "app/gdi_cache.h"
 #include "app/win_util.h"
 #include "resource.h"
 

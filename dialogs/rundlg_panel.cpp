@@ -8,6 +8,7 @@
 #include "app/builder.h"
 #include "app/hints.h"
 #include "app/speed_button.h"
+#include "app/gdi_cache.h"
 #include "app/win_util.h"
 #include "dialogs/kind_panel.h"
 #include "dialogs/rundlg_core.h"

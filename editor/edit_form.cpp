@@ -12,6 +12,8 @@
 #include "app/help.h"
 #include "app/settings.h"
 #include "app/settings_core.h"
+#include "app/gdi_cache.h"
+#include "app/clipboard.h"
 #include "app/win_util.h"
 #include "editor/copyall_core.h"
 #include "editor/pane_layout_core.h"
@@ -41,10 +43,9 @@ class HeaderPanel : public Panel {
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
     if (msg == WM_SETTEXT) InvalidateRect(hwnd(), nullptr, TRUE);
     if (msg != WM_PAINT) return Panel::HandleMessage(msg, wp, lp);
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd(), &ps);
-    RECT r;
-    GetClientRect(hwnd(), &r);
+    ScopedPaint paint(hwnd());
+    HDC dc = paint.dc();
+    RECT r = paint.client();
     const std::string caption = GetText(hwnd());
     {
       ScopedSelectObject font(dc, BoldFont(-13));
@@ -52,7 +53,6 @@ class HeaderPanel : public Panel {
       SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
       DrawTextA(dc, caption.c_str(), -1, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
-    EndPaint(hwnd(), &ps);
     return 0;
   }
 };
@@ -105,7 +105,6 @@ void TEditForm::Create(HWND mainWindow) {
     return;
   }
   form->CreateControls();
-  SetKeyPreview(form->hwnd(), form);
   form->FormCreate();
 }
 
@@ -119,7 +118,6 @@ void TEditForm::Destroy() {
   RunCommand(form->main_, [form] { form->FormDestroy(); });
   EditForm = nullptr;
   if (HWND hwnd = form->hwnd()) {
-    SetKeyPreview(hwnd, nullptr);
     DestroyWindow(hwnd);
   }
   // The end of the program may come while the editor is shown; its modal loop still runs on this object.

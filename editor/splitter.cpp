@@ -1,5 +1,6 @@
 #include "editor/splitter.h"
 
+#include "app/scoped.h"
 #include "app/window.h"
 
 namespace qm {
@@ -58,10 +59,9 @@ class Splitter : public Window {
 
  private:
   void Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd(), &ps);
-    RECT r;
-    GetClientRect(hwnd(), &r);
+    ScopedPaint paint(hwnd());
+    HDC dc = paint.dc();
+    const RECT& r = paint.client();
     FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
     if (bevelled_) {
       RECT top{r.left, r.top, r.right, r.top + 1};
@@ -69,7 +69,6 @@ class Splitter : public Window {
       RECT bottom{r.left, r.bottom - 1, r.right, r.bottom};
       FillRect(dc, &bottom, GetSysColorBrush(COLOR_BTNSHADOW));
     }
-    EndPaint(hwnd(), &ps);
   }
 
   void EndDrag() {

@@ -1,0 +1,106 @@
+#include "about/system_info.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <vector>
+
+#include "about/about_core.h"
+#include "app/registry.h"
+#include "app/scoped.h"
+
+namespace qm {
+
+namespace {
+static_assert(sizeof(OSVERSIONINFOA) == 148, "the version record of the platform");
+
+std::string ReadMachineString(const char* path, const char* name) {
+  return RegKey::Open(HKEY_LOCAL_MACHINE, path, KEY_READ).ReadString(name).value_or(std::string());
+}
+}  // namespace
+
+ProgramVersion ReadProgramVersion() {
+  ProgramVersion version;
+  char path[MAX_PATH + 1] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+  if (size == 0) return version;
+  std::vector<char> record(size, '\0');
+  if (!GetFileVersionInfoA(path, 0, size, record.data())) return version;
+
+  void* value = nullptr;
+  UINT length = 0;
+  std::uint32_t translation = 0;
+  const bool hasTranslation =
+      VerQueryValueA(record.data(), "\\VarFileInfo\\Translation", &value, &length) && value && length >= 4;
+  if (hasTranslation) std::memcpy(&translation, value, sizeof translation);
+  const std::string prefix = VersionStringPrefix(hasTranslation, translation);
+  auto query = [&](const char* name) -> std::string {
+    void* text = nullptr;
+    UINT chars = 0;
+    if (!VerQueryValueA(record.data(), (prefix + name).c_str(), &text, &chars) || !text) return {};
+    return std::string(static_cast<const char*>(text), strnlen(static_cast<const char*>(text), chars));
+  };
+  version.found = true;
+  version.fileVersion = query("FileVersion");
+  version.productName = query("ProductName");
+  version.productVersion = query("ProductVersion");
+  return version;
+}
+
+OperatingSystem ReadOperatingSystem() {
+  OSVERSIONINFOA version{};
+  version.dwOSVersionInfoSize = sizeof version;
+  GetVersionExA(&version);
+  if (version.dwPlatformId == VER_PLATFORM_WIN32_NT)
+    return {ReadMachineString("SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "ProductName"),
+            ReadMachineString("SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "CurrentBuildNumber")};
+  return {ReadMachineString("SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "Version"),
+          ReadMachineString("SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "VersionNumber")};
+}
+
+std::optional<std::string> ReadProcessorIdentifier() {
+  const RegKey cpu = RegKey::Open(HKEY_LOCAL_MACHINE, "HARDWARE\\Description\\System\\CentralProcessor\\0", KEY_READ);
+  if (!cpu) return std::nullopt;
+  return cpu.ReadString("Identifier").value_or(std::string());
+}
+
+double MeasureClockSpeed() {
+  HANDLE process = GetCurrentProcess();
+  HANDLE thread = GetCurrentThread();
+  const DWORD priorityClass = GetPriorityClass(process);
+  const int threadPriority = GetThreadPriority(thread);
+  SetPriorityClass(process, REALTIME_PRIORITY_CLASS);
+  SetThreadPriority(thread, THREAD_PRIORITY_TIME_CRITICAL);
+  Sleep(10);
+  const std::uint64_t start = __builtin_ia32_rdtsc();
+  Sleep(500);
+  const std::uint64_t end = __builtin_ia32_rdtsc();
+  SetThreadPriority(thread, threadPriority);
+  SetPriorityClass(process, priorityClass);
+  return ClockSpeedMHz(end - start);
+}
+
+bool ReadMemory(MemorySizes& sizes) {
+  // The extended record: the old one cannot count past 4 gigabytes.
+  MEMORYSTATUSEX memory{};
+  memory.dwLength = sizeof memory;
+  if (!GlobalMemoryStatusEx(&memory)) return false;
+  sizes = {memory.ullTotalPhys, memory.ullAvailPhys, memory.ullTotalVirtual, memory.ullAvailVirtual};
+  return true;
+}
+
+DisplayMode ReadDisplayMode() {
+  ScopedGetDC screen(nullptr);
+  return {GetDeviceCaps(screen.get(), HORZRES), GetDeviceCaps(screen.get(), VERTRES),
+          GetDeviceCaps(screen.get(), BITSPIXEL)};
+}
+
+std::string DecimalSeparator() {
+  char separator[8] = {};
+  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) > 1) return separator;
+  return ".";
+}
+
+}  // namespace qm
