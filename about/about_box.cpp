@@ -14,6 +14,7 @@
 #include "app/help.h"
 #include "app/help_core.h"
 #include "app/gdi_cache.h"
+#include "app/text.h"
 #include "app/win_util.h"
 #include "app/window.h"
 #include "resource.h"
@@ -35,7 +36,7 @@ constexpr vk::TColor clWindowText = kSystemColor | COLOR_WINDOWTEXT;
 const char kSiteURL[] = "https://orvenna.example/quillmark";
 const char kMailAddress[] = "quillmark@orvenna.example";
 const char kMailURL[] = "mailto:quillmark@orvenna.example";
-const char kNotice[] = "Copyright \xA9 Orvenna. All rights reserved.";
+const char kNotice[] = "Copyright \xC2\xA9 Orvenna. All rights reserved.";
 const char kAddress[] = "Orvenna, 7 Inkwell Row, Marrow Bay";
 
 enum class Page { General, SystemInfo, Update, Acknowledgements };
@@ -125,10 +126,10 @@ class TAboutBox : public Window, public KeyPreview {
 };
 
 TAboutBox::TAboutBox(HWND owner) : owner_(owner) {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
+  HINSTANCE instance = GetModuleHandleW(nullptr);
   // The class keeps its brush for the whole run.
-  static const WindowClass kClass{"TAboutBox", 0, CreateSolidBrush(ToRgb(kBackground)),
-                                  LoadIconA(instance, MAKEINTRESOURCEA(IDI_QUILLMARK))};
+  static const WindowClass kClass{L"TAboutBox", 0, CreateSolidBrush(ToRgb(kBackground)),
+                                  LoadIconW(instance, MAKEINTRESOURCEW(IDI_QUILLMARK))};
   // The form as designed: a dialog of 440 by 295 with a caption, which creation then takes away.
   if (!Create(kClass, WS_EX_DLGMODALFRAME, "About Quillmark for Delphi",
               WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, kDesignWidth, kDesignHeight, owner,
@@ -153,8 +154,8 @@ TAboutBox::~TAboutBox() {
 HFONT TAboutBox::Font(const char* face, int height, bool bold, bool italic) {
   VkFont font = MakeFont(face, height, bold, vk::clBlack);
   font.italic = italic;
-  const LOGFONTA lf = font.Logical();
-  fonts_.emplace_back(CreateFontIndirectA(&lf));
+  const LOGFONTW lf = font.Logical();
+  fonts_.emplace_back(CreateFontIndirectW(&lf));
   return static_cast<HFONT>(fonts_.back().get());
 }
 
@@ -165,7 +166,8 @@ HFONT TAboutBox::FittingFont(const char* face, int height, bool bold, const char
     SIZE extent{};
     {
       ScopedSelectObject select(dc.get(), font);
-      GetTextExtentPoint32A(dc.get(), text, static_cast<int>(std::strlen(text)), &extent);
+      const std::wstring wide = Wide(text);
+      GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &extent);
     }
     if (extent.cx <= width || h >= -8) return font;
     fonts_.pop_back();  // too wide: a pixel smaller
@@ -173,10 +175,10 @@ HFONT TAboutBox::FittingFont(const char* face, int height, bool bold, const char
 }
 
 HWND TAboutBox::Label(HWND parent, int id, const char* text, int x, int y, int w, int h, HFONT font, DWORD extra) {
-  HWND label = CreateWindowExA(0, "STATIC", text, WS_CHILD | WS_VISIBLE | SS_NOPREFIX | extra, x, y, w, h, parent,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+  HWND label = CreateWindowExW(0, L"STATIC", Wide(text).c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX | extra, x, y, w, h, parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                                nullptr);
-  SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return label;
 }
 
@@ -329,7 +331,7 @@ void TAboutBox::CreateSysInfoPage(HWND page, int width) {
 
 void TAboutBox::CreateAcknowledgementsPage(HWND page, int width) {
   HWND picture = Label(page, IDC_imgDelphi, "", 14, 10, 120, 144, FormFont(), SS_BITMAP);
-  SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(Picture(IDB_ACKNOWLEDGEMENT)));
+  SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(Picture(IDB_ACKNOWLEDGEMENT)));
   const int left = 140;
   const int w = width - 16 - left;
   struct Line {
@@ -368,7 +370,7 @@ void TAboutBox::SelectPage(Page page) {
 void TAboutBox::RemoveCaption() {
   // Without its caption bits the window keeps its size, so its client area grows by the caption: the height shrinks
   // by as much again, and the client area stays as designed.
-  SetWindowLongA(hwnd(), GWL_STYLE, GetWindowLongA(hwnd(), GWL_STYLE) & ~WS_CAPTION);
+  SetWindowLongW(hwnd(), GWL_STYLE, GetWindowLongW(hwnd(), GWL_STYLE) & ~WS_CAPTION);
   RECT r;
   GetWindowRect(hwnd(), &r);
   SetWindowPos(hwnd(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top - GetSystemMetrics(SM_CYCAPTION),
@@ -377,8 +379,8 @@ void TAboutBox::RemoveCaption() {
 
 void TAboutBox::ShowProductImage() {
   icon_.reset(static_cast<HICON>(
-      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_QUILLMARK), IMAGE_ICON, 32, 32, 0)));
-  SendMessageA(Item(IDC_ProductImage), STM_SETICON, reinterpret_cast<WPARAM>(icon_.get()), 0);
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUILLMARK), IMAGE_ICON, 32, 32, 0)));
+  SendMessageW(Item(IDC_ProductImage), STM_SETICON, reinterpret_cast<WPARAM>(icon_.get()), 0);
 }
 
 void TAboutBox::ReadVersion() {
@@ -440,7 +442,7 @@ LRESULT TAboutBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PRINTCLIENT: {
       RECT r;
       GetClientRect(hwnd(), &r);
-      FillRect(reinterpret_cast<HDC>(wp), &r, reinterpret_cast<HBRUSH>(GetClassLongPtrA(hwnd(), GCLP_HBRBACKGROUND)));
+      FillRect(reinterpret_cast<HDC>(wp), &r, reinterpret_cast<HBRUSH>(GetClassLongPtrW(hwnd(), GCLP_HBRBACKGROUND)));
       return 0;
     }
     case WM_CHAR:

@@ -8,6 +8,7 @@
 #include "about/about_core.h"
 #include "app/registry.h"
 #include "app/scoped.h"
+#include "app/text.h"
 
 namespace qm {
 
@@ -21,26 +22,27 @@ std::string ReadMachineString(const char* path, const char* name) {
 
 ProgramVersion ReadProgramVersion() {
   ProgramVersion version;
-  char path[MAX_PATH + 1] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::wstring path(32768, L'\0');
+  path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
   DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+  const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
   if (size == 0) return version;
   std::vector<char> record(size, '\0');
-  if (!GetFileVersionInfoA(path, 0, size, record.data())) return version;
+  if (!GetFileVersionInfoW(path.c_str(), 0, size, record.data())) return version;
 
   void* value = nullptr;
   UINT length = 0;
   std::uint32_t translation = 0;
   const bool hasTranslation =
-      VerQueryValueA(record.data(), "\\VarFileInfo\\Translation", &value, &length) && value && length >= 4;
+      VerQueryValueW(record.data(), L"\\VarFileInfo\\Translation", &value, &length) && value && length >= 4;
   if (hasTranslation) std::memcpy(&translation, value, sizeof translation);
   const std::string prefix = VersionStringPrefix(hasTranslation, translation);
   auto query = [&](const char* name) -> std::string {
     void* text = nullptr;
     UINT chars = 0;
-    if (!VerQueryValueA(record.data(), (prefix + name).c_str(), &text, &chars) || !text) return {};
-    return std::string(static_cast<const char*>(text), strnlen(static_cast<const char*>(text), chars));
+    if (!VerQueryValueW(record.data(), Wide(prefix + name).c_str(), &text, &chars) || !text) return {};
+    const auto* wide = static_cast<const wchar_t*>(text);
+    return Utf8(std::wstring_view(wide, wcsnlen(wide, chars)));
   };
   version.found = true;
   version.fileVersion = query("FileVersion");
@@ -50,9 +52,9 @@ ProgramVersion ReadProgramVersion() {
 }
 
 OperatingSystem ReadOperatingSystem() {
-  OSVERSIONINFOA version{};
+  OSVERSIONINFOW version{};
   version.dwOSVersionInfoSize = sizeof version;
-  GetVersionExA(&version);
+  GetVersionExW(&version);
   if (version.dwPlatformId == VER_PLATFORM_WIN32_NT)
     return {ReadMachineString("SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "ProductName"),
             ReadMachineString("SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "CurrentBuildNumber")};
@@ -98,8 +100,8 @@ DisplayMode ReadDisplayMode() {
 }
 
 std::string DecimalSeparator() {
-  char separator[8] = {};
-  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) > 1) return separator;
+  wchar_t separator[8] = {};
+  if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) > 1) return Utf8(separator);
   return ".";
 }
 

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <utility>
 
+#include "app/text.h"
 #include "app/win_util.h"
 #include "app/window.h"
 
@@ -12,9 +13,9 @@ namespace qm {
 
 namespace {
 
-const WindowClass kPanelClass{"TvkPanel"};
-const WindowClass kLabelClass{"TvkLabel", CS_DBLCLKS, nullptr, nullptr, IDC_HAND};
-const WindowClass kURLClass{"TvkURL", CS_DBLCLKS, nullptr, nullptr, IDC_HAND};
+const WindowClass kPanelClass{L"TvkPanel"};
+const WindowClass kLabelClass{L"TvkLabel", CS_DBLCLKS, nullptr, nullptr, IDC_HAND};
+const WindowClass kURLClass{L"TvkURL", CS_DBLCLKS, nullptr, nullptr, IDC_HAND};
 
 void FillWith(HDC dc, const RECT& r, COLORREF color) {
   SetDCBrushColor(dc, color);
@@ -54,8 +55,8 @@ SIZE BitmapSize(HBITMAP bitmap) {
 
 }  // namespace
 
-LOGFONTA VkFont::Logical() const {
-  LOGFONTA lf{};
+LOGFONTW VkFont::Logical() const {
+  LOGFONTW lf{};
   lf.lfHeight = height;
   lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
   lf.lfItalic = italic;
@@ -66,7 +67,7 @@ LOGFONTA VkFont::Logical() const {
   lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   lf.lfQuality = DEFAULT_QUALITY;
   lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-  lstrcpynA(lf.lfFaceName, name.c_str(), LF_FACESIZE);  // a longer name is cut to fit
+  CopyToBuffer(name, lf.lfFaceName, LF_FACESIZE);  // a longer name is cut to fit
   return lf;
 }
 
@@ -103,7 +104,7 @@ void TvkPanel::SetColor(vk::TColor value) {
   childBrush_.reset();
   Repaint();
 }
-void TvkPanel::SetCaption(const std::string& value) { SetWindowTextA(hwnd(), value.c_str()); Repaint(); }
+void TvkPanel::SetCaption(const std::string& value) { SetText(hwnd(), value); Repaint(); }
 void TvkPanel::SetFont(const VkFont& value) { font_ = value; Repaint(); }
 void TvkPanel::SetBackGroundEffect(vk::TDirection value) {
   effect_ = value;
@@ -143,19 +144,19 @@ void TvkPanel::Paint(HDC dc) {
   vk::Rect inside;
   FillWith(dc, all, ToRgb(color_));
   DrawRuns(dc, vk::PlainPanelFrame(look, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW), &inside));
-  const LOGFONTA logical = font_.Logical();
-  ScopedGdiObj font(CreateFontIndirectA(&logical));
+  const LOGFONTW logical = font_.Logical();
+  ScopedGdiObj font(CreateFontIndirectW(&logical));
   ScopedSelectObject selectFont(dc, font.get());
-  const std::string caption = Caption();
+  const std::wstring caption = Wide(Caption());
   SetBkMode(dc, TRANSPARENT);
   if (!caption.empty()) {
     SIZE w{};
-    GetTextExtentPoint32A(dc, "W", 1, &w);
+    GetTextExtentPoint32W(dc, L"W", 1, &w);
     RECT r{inside.left, (inside.top + inside.bottom - w.cy) / 2, inside.right, 0};
     r.bottom = r.top + w.cy;
     const UINT align = alignment_ == vk::taLeftJustify ? DT_LEFT : alignment_ == vk::taRightJustify ? DT_RIGHT : DT_CENTER;
     SetTextColor(dc, ToRgb(font_.color));
-    DrawTextA(dc, caption.c_str(), -1, &r, DT_EXPANDTABS | DT_VCENTER | align);
+    DrawTextW(dc, caption.c_str(), -1, &r, DT_EXPANDTABS | DT_VCENTER | align);
   }
 
   // 2. The background.
@@ -202,10 +203,10 @@ void TvkPanel::PaintBitmap(HDC dc, int width, int height) {
 }
 
 void TvkPanel::PaintCaption(HDC dc, int width, int height) {
-  const std::string caption = Caption();
+  const std::wstring caption = Wide(Caption());
   if (caption.empty()) return;
   SIZE t{};
-  GetTextExtentPoint32A(dc, "^_", 2, &t);
+  GetTextExtentPoint32W(dc, L"^_", 2, &t);
   const vk::CaptionAnchor anchor =
       vk::CaptionAnchorOf(rotation_, alignment_, vertAlign_, width, height, borderWidth_, bevelWidth_, t.cy);
   const UINT align = anchor.align == vk::TextAlign::Left    ? TA_LEFT
@@ -215,13 +216,13 @@ void TvkPanel::PaintCaption(HDC dc, int width, int height) {
   SetBkMode(dc, TRANSPARENT);
 
   const int escapement = vk::EscapementOf(rotation_);
-  const std::string text = escapement ? vk::RotatedCaption(caption) : caption;
+  const std::wstring text = Wide(escapement ? vk::RotatedCaption(Caption()) : Caption());
   ScopedGdiObj rotated;
   if (escapement) {
-    LOGFONTA lf = font_.Logical();
+    LOGFONTW lf = font_.Logical();
     lf.lfEscapement = escapement;
     lf.lfOrientation = escapement;
-    rotated.reset(CreateFontIndirectA(&lf));
+    rotated.reset(CreateFontIndirectW(&lf));
   }
   ScopedSelectObject selectRotated(dc, rotated.get());
   for (const vk::TextPass& pass : vk::TextPasses(textEffect_)) {
@@ -229,7 +230,7 @@ void TvkPanel::PaintCaption(HDC dc, int width, int height) {
     if (pass.color == vk::PassColor::Shadow) colour = ToRgb(colorShadow_);
     else if (pass.color == vk::PassColor::Black) colour = RGB(0, 0, 0);
     SetTextColor(dc, colour);
-    TextOutA(dc, anchor.x + pass.dx, anchor.y + pass.dy, text.c_str(), static_cast<int>(text.size()));
+    TextOutW(dc, anchor.x + pass.dx, anchor.y + pass.dy, text.c_str(), static_cast<int>(text.size()));
   }
   SetTextAlign(dc, oldAlign);
 }
@@ -277,7 +278,7 @@ LRESULT TvkPanel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_COMMAND:
     case WM_NOTIFY:
-      if (HWND parent = GetParent(hwnd())) return SendMessageA(parent, msg, wp, lp);
+      if (HWND parent = GetParent(hwnd())) return SendMessageW(parent, msg, wp, lp);
       break;
     default:
       break;
@@ -310,7 +311,7 @@ void TvkLabel::ApplyFontDefaults() {
   hotFont_.color = vk::clBlue;
 }
 
-void TvkLabel::SetCaption(const std::string& value) { SetWindowTextA(hwnd(), value.c_str()); }
+void TvkLabel::SetCaption(const std::string& value) { SetText(hwnd(), value); }
 void TvkLabel::SetFont(const VkFont& value) {
   font_ = value;
   Changed();
@@ -327,8 +328,8 @@ void TvkLabel::SetColor(vk::TColor value) {
 
 HFONT TvkLabel::CurrentFont() {
   if (!fontHandle_ || !(fontHandleOf_ == font_)) {
-    const LOGFONTA lf = font_.Logical();
-    fontHandle_.reset(CreateFontIndirectA(&lf));
+    const LOGFONTW lf = font_.Logical();
+    fontHandle_.reset(CreateFontIndirectW(&lf));
     fontHandleOf_ = font_;
   }
   return static_cast<HFONT>(fontHandle_.get());
@@ -342,7 +343,7 @@ void TvkLabel::Changed() {
 
 void TvkLabel::AdjustBounds() {
   if (!autoSize_ || !hwnd()) return;
-  const std::string caption = Caption();
+  const std::wstring caption = Wide(Caption());
   RECT r{0, 0, 0, 0};
   if (wordWrap_) {
     GetClientRect(hwnd(), &r);
@@ -351,7 +352,7 @@ void TvkLabel::AdjustBounds() {
   {
     ScopedGetDC dc(hwnd());
     ScopedSelectObject select(dc.get(), CurrentFont());
-    DrawTextA(dc.get(), caption.empty() ? " " : caption.c_str(), -1, &r,
+    DrawTextW(dc.get(), caption.empty() ? L" " : caption.c_str(), -1, &r,
               DT_CALCRECT | DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE));
   }
   RECT window;
@@ -374,10 +375,10 @@ void TvkLabel::PaintLabel(HDC dc) {
     MapWindowPoints(hwnd(), parent, &origin, 1);
     POINT old;
     SetViewportOrgEx(dc, -origin.x, -origin.y, &old);
-    SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
     SetViewportOrgEx(dc, old.x, old.y, nullptr);
   }
-  const std::string caption = Caption();
+  const std::wstring caption = Wide(Caption());
   ScopedSelectObject select(dc, CurrentFont());
   SetBkMode(dc, TRANSPARENT);
   UINT flags = DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE);
@@ -385,7 +386,7 @@ void TvkLabel::PaintLabel(HDC dc) {
   RECT r = client;
   if (layout_ != TTextLayout::tlTop) {
     RECT calc = client;
-    DrawTextA(dc, caption.c_str(), -1, &calc, flags | DT_CALCRECT);
+    DrawTextW(dc, caption.c_str(), -1, &calc, flags | DT_CALCRECT);
     const int textHeight = calc.bottom - calc.top;
     r.top = layout_ == TTextLayout::tlCenter ? (client.bottom - textHeight) / 2 : client.bottom - textHeight;
   }
@@ -393,12 +394,12 @@ void TvkLabel::PaintLabel(HDC dc) {
     RECT shifted = r;
     OffsetRect(&shifted, 1, 1);
     SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-    DrawTextA(dc, caption.c_str(), -1, &shifted, flags);
+    DrawTextW(dc, caption.c_str(), -1, &shifted, flags);
     SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
   } else {
     SetTextColor(dc, ToRgb(font_.color));
   }
-  DrawTextA(dc, caption.c_str(), -1, &r, flags);
+  DrawTextW(dc, caption.c_str(), -1, &r, flags);
 }
 
 void TvkLabel::MouseEnter() {
@@ -513,7 +514,7 @@ TvkURL* TvkURL::From(HWND hwnd) { return dynamic_cast<TvkURL*>(TvkLabel::From(hw
 void TvkURL::MouseDown() {
   // Whatever the shell makes of the address is its own affair; its answer is not looked at.
   EnsureOle();
-  ShellExecuteA(GetAncestor(hwnd(), GA_ROOT), "open", URL.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  ShellExecuteW(GetAncestor(hwnd(), GA_ROOT), L"open", Wide(URL).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 }  // namespace qm

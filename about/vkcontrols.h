@@ -28,7 +28,7 @@ struct VkFont {
   vk::TColor color = vk::clBlack;
   BYTE charset = DEFAULT_CHARSET;
 
-  LOGFONTA Logical() const;
+  LOGFONTW Logical() const;
   bool operator==(const VkFont&) const = default;
 };
 

@@ -1,3 +1,4 @@
+#include "app/text.h"
 #include "app/builder.h"
 
 #include <commctrl.h>
@@ -17,9 +18,10 @@ Builder::Builder(HWND parent) : parent_(parent) {}
 
 HWND Builder::Make(const char* cls, int id, const char* text, DWORD style, DWORD exStyle, int x, int y, int w,
                    int h) {
-  HWND hwnd = CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, ox_ + x, oy_ + y, w, h, parent_,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
-  if (hwnd) SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont()), FALSE);
+  HWND hwnd = CreateWindowExW(exStyle, Wide(cls).c_str(), Wide(text ? text : "").c_str(), WS_CHILD | WS_VISIBLE | style, ox_ + x,
+                              oy_ + y, w, h, parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                              GetModuleHandleW(nullptr), nullptr);
+  if (hwnd) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont()), FALSE);
   return hwnd;
 }
 
@@ -51,7 +53,7 @@ HWND Builder::Combo(int id, int x, int y, int w, int dropHeight, bool editable,
                     std::initializer_list<const char*> items) {
   HWND c = Make("COMBOBOX", id, "", WS_TABSTOP | WS_VSCROLL | (editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST),
                 0, x, y, w, dropHeight);
-  for (const char* item : items) SendMessageA(c, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+  for (const char* item : items) SendMessageW(c, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
   return c;
 }
 HWND Builder::Button(int id, const char* caption, int x, int y, int w, int h) {
@@ -61,13 +63,13 @@ HWND Builder::Spin(int id, int arrowsId, int x, int y, int w, int h, int min, in
   HWND edit = Edit(id, std::to_string(value).c_str(), x, y, w, h);
   HWND arrows = Make(UPDOWN_CLASSA, arrowsId, "", UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_SETBUDDYINT | UDS_NOTHOUSANDS,
                      0, 0, 0, 0, 0);
-  SendMessageA(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
+  SendMessageW(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
   if (min == 0 && max == 0) {
     min = INT_MIN;
     max = INT_MAX;
   }
-  SendMessageA(arrows, UDM_SETRANGE32, static_cast<WPARAM>(min), static_cast<LPARAM>(max));
-  SendMessageA(arrows, UDM_SETPOS32, 0, value);
+  SendMessageW(arrows, UDM_SETRANGE32, static_cast<WPARAM>(min), static_cast<LPARAM>(max));
+  SendMessageW(arrows, UDM_SETPOS32, 0, value);
   SetText(edit, std::to_string(value));
   return edit;
 }

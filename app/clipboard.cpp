@@ -3,6 +3,7 @@
 #include <cstring>
 #include <utility>
 
+#include "app/text.h"
 #include "app/win_util.h"
 #include "resource.h"
 
@@ -47,23 +48,43 @@ const ClipboardCalls& SystemClipboard() {
   return calls;
 }
 
-void PutClipboardText(HWND owner, const std::string& text, const ClipboardCalls& calls) {
-  // The text is ready before the clipboard is opened, so that a failure up to here leaves the clipboard as it was.
-  Memory memory(calls, text.size() + 1);
+namespace {
+// The bytes of one format, with their closing NUL, in memory the clipboard can take.
+void Fill(Memory& memory, const ClipboardCalls& calls, const void* bytes, std::size_t size, std::size_t nul) {
   if (!memory.get()) throw AppError("Out of memory");
-  void* p = calls.globalLock(memory.get());
+  auto* p = static_cast<char*>(calls.globalLock(memory.get()));
   if (!p) throw AppError("Out of memory");
-  std::memcpy(p, text.c_str(), text.size() + 1);
+  std::memcpy(p, bytes, size);
+  std::memset(p + size, 0, nul);
   calls.globalUnlock(memory.get());
+}
+}  // namespace
+
+void PutClipboardText(HWND owner, const std::string& text, const ClipboardCalls& calls) {
+  // Both forms are ready before the clipboard is opened, so that a failure up to here leaves the clipboard as it
+  // was: the text itself, and its ANSI form for programs that read only the 8-bit format.
+  const std::wstring wide = Wide(text);
+  const std::size_t wideBytes = wide.size() * sizeof(wchar_t);
+  Memory unicode(calls, wideBytes + sizeof(wchar_t));
+  Fill(unicode, calls, wide.data(), wideBytes, sizeof(wchar_t));
+  const std::string ansi = AnsiText(text);
+  Memory eightBit(calls, ansi.size() + 1);
+  Fill(eightBit, calls, ansi.data(), ansi.size(), 1);
 
   // Another program may hold the clipboard for a moment; one that keeps it gets the error.
   bool open = false;
   for (int attempt = 0; attempt < 5 && !(open = calls.openClipboard(owner) != FALSE); ++attempt) Sleep(20);
   if (!open) throw AppError(LoadStr(IDS_NOCLIPBOARD));
   Session session(calls);
-  if (!calls.emptyClipboard() || !calls.setClipboardData(CF_TEXT, memory.get()))
+  if (!calls.emptyClipboard() || !calls.setClipboardData(CF_UNICODETEXT, unicode.get()))
     throw AppError("Cannot write to the clipboard");
-  memory.release();  // the clipboard owns it now
+  unicode.release();  // the clipboard owns it now
+  if (!calls.setClipboardData(CF_TEXT, eightBit.get())) {
+    // Half a clipboard would be worse than none: what went on first goes again.
+    calls.emptyClipboard();
+    throw AppError("Cannot write to the clipboard");
+  }
+  eightBit.release();
 }
 
 }  // namespace qm

@@ -21,7 +21,7 @@ struct ClipboardCalls {
 
 const ClipboardCalls& SystemClipboard();
 
-// Puts the text on the clipboard as CF_TEXT. Every failure is an AppError, "Cannot open clipboard" among them when
+// Puts the UTF-8 text on the clipboard as CF_UNICODETEXT, with CF_TEXT in the ANSI code page beside it. Every failure is an AppError, "Cannot open clipboard" among them when
 // another program keeps the clipboard; the clipboard is closed again and none of the text stays behind.
 void PutClipboardText(HWND owner, const std::string& text, const ClipboardCalls& calls = SystemClipboard());
 

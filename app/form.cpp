@@ -19,16 +19,16 @@ bool PreTranslate(MSG& msg) {
       if (!IsWindow(msg.hwnd)) return true;
     }
   }
-  if ((GetWindowLongA(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) && IsDialogMessageA(root, &msg)) return true;
+  if ((GetWindowLongW(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) && IsDialogMessageW(root, &msg)) return true;
   return false;
 }
 
 int RunMessageLoop() {
   MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     if (PreTranslate(msg)) continue;
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
   return static_cast<int>(msg.wParam);
 }
@@ -39,14 +39,14 @@ void RunModal(HWND form, HWND owner) {
   SetForegroundWindow(form);
   MSG msg;
   while (IsWindow(form) && IsWindowVisible(form)) {
-    BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got <= 0) {
       if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // the end of the program came during the modal loop
       break;
     }
     if (PreTranslate(msg)) continue;
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
   // Enable the owner before the form goes away, so that Windows gives the activation back to it.
   EnableWindow(owner, TRUE);

@@ -7,35 +7,36 @@
 namespace qm {
 
 namespace {
-HFONT MakeFont(const char* face, int height, int weight, BYTE charset) {
-  return CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+HFONT MakeFont(const wchar_t* face, int height, int weight, BYTE charset) {
+  return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                      DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
 }
 }  // namespace
 
 HFONT FormFont() {
-  static HFONT font = MakeFont("MS Sans Serif", -11, FW_NORMAL, DEFAULT_CHARSET);
+  static HFONT font = MakeFont(L"MS Sans Serif", -11, FW_NORMAL, DEFAULT_CHARSET);
   return font;
 }
 
 HFONT BoldFont(int height) {
   static std::map<int, HFONT> fonts;
   auto& f = fonts[height];
-  if (!f) f = MakeFont("MS Sans Serif", height, FW_BOLD, DEFAULT_CHARSET);
+  if (!f) f = MakeFont(L"MS Sans Serif", height, FW_BOLD, DEFAULT_CHARSET);
   return f;
 }
 
 HFONT CodeFont() {
-  // Fixed pitch: where "Courier New" is missing, Windows picks another fixed-pitch face, not a proportional one.
-  static HFONT font = CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, "Courier New");
+  // Fixed pitch: where "Courier New" is missing, Windows picks another fixed-pitch face, not a proportional one. Any
+  // character set, so that code in any script shows.
+  static HFONT font = CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New");
   return font;
 }
 
 HBITMAP Picture(int id) {
   static std::map<int, HBITMAP> pictures;
   auto& b = pictures[id];
-  if (!b) b = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0,
+  if (!b) b = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0,
                                               LR_CREATEDIBSECTION));
   return b;
 }

@@ -8,7 +8,7 @@ namespace qm {
 // Fonts the forms use, created once and kept for the run.
 HFONT FormFont();                  // "MS Sans Serif", height -11
 HFONT BoldFont(int height);        // "MS Sans Serif", bold
-HFONT CodeFont();                  // "Courier New", height -13, ANSI character set
+HFONT CodeFont();                  // "Courier New", height -13, fixed pitch
 
 // A bitmap of this program's resources; the pixels of colour magenta are its transparent background.
 HBITMAP Picture(int id);

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "app/help_core.h"
+#include "app/text.h"
 #include "app/gdi_cache.h"
 #include "app/win_util.h"
 #include "app/window.h"
@@ -62,34 +63,36 @@ std::string FileUrl(const std::string& path, const std::string& anchor) {
 
 void OpenHelp(HWND owner, int context) {
   const std::string path = HelpDocumentPath();
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
     throw AppError("The help document " + path + " cannot be found");
 
   const std::string anchor = HelpAnchor(context);
   EnsureOle();
   INT_PTR result = 0;
-  char browser[MAX_PATH + 1] = {};
+  const std::wstring widePath = Wide(path);
+  wchar_t browser[MAX_PATH + 1] = {};
   if (!anchor.empty() && IsPlainAscii(path) &&
-      reinterpret_cast<INT_PTR>(FindExecutableA(path.c_str(), nullptr, browser)) > 32) {
+      reinterpret_cast<INT_PTR>(FindExecutableW(widePath.c_str(), nullptr, browser)) > 32) {
     // The shell's own "open" of a document drops an anchor; a browser keeps the one of a URL on its command line.
     std::string url = "\"";
     url.append(FileUrl(path, anchor)).append("\"");
-    result = reinterpret_cast<INT_PTR>(ShellExecuteA(owner, "open", browser, url.c_str(), nullptr, SW_SHOWNORMAL));
+    result = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(owner, L"open", browser, Wide(url).c_str(), nullptr, SW_SHOWNORMAL));
   } else {
-    result = reinterpret_cast<INT_PTR>(ShellExecuteA(owner, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    result = reinterpret_cast<INT_PTR>(ShellExecuteW(owner, L"open", widePath.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
   }
   if (result == SE_ERR_NOASSOC) {
     // No program claims the extension (a fresh Wine prefix, for one); the class of HTML documents may still have one.
-    SHELLEXECUTEINFOA info{};
+    SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = SEE_MASK_CLASSNAME | SEE_MASK_FLAG_NO_UI;
     info.hwnd = owner;
-    info.lpVerb = "open";
-    info.lpFile = path.c_str();
-    info.lpClass = "htmlfile";
+    info.lpVerb = L"open";
+    info.lpFile = widePath.c_str();
+    info.lpClass = L"htmlfile";
     info.nShow = SW_SHOWNORMAL;
-    if (ShellExecuteExA(&info)) result = 33;
+    if (ShellExecuteExW(&info)) result = 33;
   }
   if (result <= 32) throw AppError("Cannot open the help document " + path + ": " + ShellErrorText(result));
 }
@@ -98,7 +101,7 @@ void OpenHelp(HWND owner, int context) {
 
 namespace {
 
-const WindowClass kPopupClass{"QmWhatsThis", CS_DROPSHADOW | CS_SAVEBITS};
+const WindowClass kPopupClass{L"QmWhatsThis", CS_DROPSHADOW | CS_SAVEBITS};
 constexpr int kPopupTextWidth = 280;
 constexpr int kPaddingX = 6;
 constexpr int kPaddingY = 5;
@@ -107,14 +110,14 @@ HWND g_popup = nullptr;
 HWND g_returnFocus = nullptr;
 
 std::string ClassName(HWND hwnd) {
-  char name[64] = {};
-  GetClassNameA(hwnd, name, sizeof name);
-  return name;
+  wchar_t name[64] = {};
+  GetClassNameW(hwnd, name, 64);
+  return Utf8(name);
 }
 
 bool IsGroupBox(HWND hwnd) {
   return lstrcmpiA(ClassName(hwnd).c_str(), "Button") == 0 &&
-         (GetWindowLongA(hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+         (GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
 }
 
 long long Area(const RECT& r) {
@@ -169,7 +172,7 @@ int EnclosingGroupContext(HWND control) {
 // The control's own topic, else that of the group box around it, else that of its panel, up to the window's.
 int ContextOfWindow(HWND hwnd) {
   for (HWND w = hwnd; w; w = GetParent(w)) {
-    if (!(GetWindowLongA(w, GWL_STYLE) & WS_CHILD)) return HelpContextOfWindowClass(ClassName(w));
+    if (!(GetWindowLongW(w, GWL_STYLE) & WS_CHILD)) return HelpContextOfWindowClass(ClassName(w));
     if (const DWORD id = GetWindowContextHelpId(w)) return static_cast<int>(id);
     if (const int context = HelpContextOfControl(GetDlgCtrlID(w))) return context;
     if (const int context = EnclosingGroupContext(w)) return context;
@@ -211,7 +214,7 @@ class Popup : public Window {
         return 0;
       case WM_ACTIVATE:
         // A click elsewhere takes the activation away: the popup goes, the click goes where it was aimed.
-        if (LOWORD(wp) == WA_INACTIVE) PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+        if (LOWORD(wp) == WA_INACTIVE) PostMessageW(hwnd(), WM_CLOSE, 0, 0);
         break;
       case WM_CLOSE:
         if (hwnd() == g_popup) ClosePopup(false);
@@ -237,7 +240,7 @@ class Popup : public Window {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
     InflateRect(&r, -kPaddingX, -kPaddingY);
-    DrawTextA(dc, text.c_str(), -1, &r, DT_WORDBREAK | DT_NOPREFIX);
+    DrawTextW(dc, Wide(text).c_str(), -1, &r, DT_WORDBREAK | DT_NOPREFIX);
   }
 };
 
@@ -246,7 +249,7 @@ void ShowPopup(HWND anchor, POINT at, bool belowAnchor, const std::string& text)
   {
     ScopedGetDC dc(nullptr);
     ScopedSelectObject font(dc.get(), FormFont());
-    DrawTextA(dc.get(), text.c_str(), -1, &textRect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    DrawTextW(dc.get(), Wide(text).c_str(), -1, &textRect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
   }
   RECT frame{0, 0, textRect.right + 2 * kPaddingX, textRect.bottom + 2 * kPaddingY};
   AdjustWindowRectEx(&frame, WS_POPUP | WS_BORDER, FALSE, WS_EX_TOOLWINDOW);
@@ -264,7 +267,7 @@ void ShowPopup(HWND anchor, POINT at, bool belowAnchor, const std::string& text)
   // Keep the whole popup on the monitor of the control.
   MONITORINFO mi{};
   mi.cbSize = sizeof mi;
-  if (GetMonitorInfoA(MonitorFromRect(&anchorRect, MONITOR_DEFAULTTONEAREST), &mi)) {
+  if (GetMonitorInfoW(MonitorFromRect(&anchorRect, MONITOR_DEFAULTTONEAREST), &mi)) {
     const RECT& work = mi.rcWork;
     if (x + w > work.right) x = work.right - w;
     if (x < work.left) x = work.left;

@@ -1,3 +1,4 @@
+#include "app/text.h"
 #include "app/hints.h"
 
 #include <commctrl.h>
@@ -30,32 +31,34 @@ HWND HintWindowOf(HWND root) {
 void RelayHintMouse(const MSG& msg) {
   if (msg.message < WM_MOUSEFIRST || msg.message > WM_MOUSELAST || !msg.hwnd) return;
   if (HWND tip = HintWindowOf(GetAncestor(msg.hwnd, GA_ROOT)))
-    SendMessageA(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+    SendMessageW(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 
 void AddHint(HWND control, const char* text) {
   HWND root = GetAncestor(control, GA_ROOT);
   HWND tip = HintWindowOf(root);
   if (!tip) {
-    tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
-                          0, root, nullptr, GetModuleHandleA(nullptr), nullptr);
+    tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
+                          0, root, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!tip) return;
     HintWindows()[root] = tip;
   }
-  TOOLINFOA ti{};
+  // The hint window keeps its own copy of the text.
+  std::wstring wide = Wide(text ? text : "");
+  TOOLINFOW ti{};
   ti.cbSize = sizeof ti;
   ti.uFlags = TTF_IDISHWND;
   ti.hwnd = root;
   ti.uId = reinterpret_cast<UINT_PTR>(control);
-  ti.lpszText = const_cast<char*>(text);
-  SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+  ti.lpszText = wide.data();
+  SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
   // The edit part of an editable combo box is a window of its own: the mouse over it comes with the edit's handle,
   // and the hint window asks which window lies under the cursor before it shows. The edit shows the combo's hint.
   COMBOBOXINFO combo{};
   combo.cbSize = sizeof combo;
   if (GetComboBoxInfo(control, &combo) && combo.hwndItem && combo.hwndItem != control) {
     ti.uId = reinterpret_cast<UINT_PTR>(combo.hwndItem);
-    SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
   }
 }
 

@@ -50,8 +50,8 @@ const CommandInfo kCommands[] = {
 }  // namespace
 
 TMainForm* TMainForm::Create(HINSTANCE instance) {
-  static const WindowClass kClass{"TMainForm", 0, GetSysColorBrush(COLOR_BTNFACE),
-                                  LoadIconA(instance, MAKEINTRESOURCEA(IDI_QUILLMARK))};
+  static const WindowClass kClass{L"TMainForm", 0, GetSysColorBrush(COLOR_BTNFACE),
+                                  LoadIconW(instance, MAKEINTRESOURCEW(IDI_QUILLMARK))};
   auto* form = new TMainForm;
   MainForm = form;
   RECT r{0, 0, kClientWidth, kClientHeight};
@@ -71,7 +71,7 @@ TMainForm* TMainForm::Create(HINSTANCE instance) {
   UpdateWindow(form->hwnd());
   // The code editor, hidden, comes right after: from the message loop, so that the main window answers as soon as it
   // is on the screen. A command that needs the editor before that creates it at once.
-  PostMessageA(form->hwnd(), kCreateEditorMessage, 0, 0);
+  PostMessageW(form->hwnd(), kCreateEditorMessage, 0, 0);
   return form;
 }
 
@@ -82,20 +82,20 @@ TMainForm::~TMainForm() {
 void TMainForm::CreateControls() {
   panel2_ = CreatePanel(hwnd(), IDC_Panel2, 0, 0, kClientWidth, kClientHeight, Bevel::Lowered, WS_CLIPCHILDREN);
 
-  pageControl_ = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_HOTTRACK |
+  pageControl_ = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_HOTTRACK |
                                      TCS_MULTILINE, 1, 1, kClientWidth - 2, 61, panel2_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_PageControl)),
-                                 GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(pageControl_, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont()), FALSE);
-  const char* pageCaptions[2] = {"Standard Dialogs", "Shell Dialogs"};
+                                 GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(pageControl_, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont()), FALSE);
+  const wchar_t* pageCaptions[2] = {L"Standard Dialogs", L"Shell Dialogs"};
   for (int i = 0; i < 2; ++i) {
-    TCITEMA item{};
+    TCITEMW item{};
     item.mask = TCIF_TEXT;
-    item.pszText = const_cast<char*>(pageCaptions[i]);
-    SendMessageA(pageControl_, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+    item.pszText = const_cast<wchar_t*>(pageCaptions[i]);
+    SendMessageW(pageControl_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
   }
   RECT page{0, 0, kClientWidth - 2, 61};
-  SendMessageA(pageControl_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+  SendMessageW(pageControl_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
   const int pageIds[2] = {IDC_Standard, IDC_Shell};
   for (int i = 0; i < 2; ++i) {
     pages_[i] = CreatePanel(panel2_, pageIds[i], 1 + page.left, 1 + page.top, page.right - page.left,
@@ -178,9 +178,7 @@ void TMainForm::SaveSettings() {
 
 void TMainForm::SelectDialogKind(int kind) {
   if (const KindRow* k = FindKindRow(kind)) {
-    char caption[128];
-    std::snprintf(caption, sizeof caption, "Quillmark for Delphi - [%s]", k->captionName);
-    SetWindowTextA(hwnd(), caption);
+    SetText(hwnd(), std::string("Quillmark for Delphi - [") + k->captionName + "]");
     KindPanel* panel = Panel(kind);
     panel->EnsureCreated();
     // Only the panel that was current is enabled; disabling the others again would send each a WM_CANCELMODE.
@@ -213,7 +211,7 @@ int TMainForm::ActivePage() const {
 }
 
 void TMainForm::SetActivePage(int index) {
-  SendMessageA(pageControl_, TCM_SETCURSEL, (index == 0 || index == 1) ? index : -1, 0);
+  SendMessageW(pageControl_, TCM_SETCURSEL, (index == 0 || index == 1) ? index : -1, 0);
   ShowPage(index);
 }
 
@@ -229,9 +227,11 @@ void TMainForm::RunBuilder(TBuildMode mode) {
       panel->Test();
       break;
     case bmCopy:
+      panel->CheckAnsiTexts();
       PutClipboardText(hwnd(), JoinCrLf(panel->Generate().fragment));
       break;
     case bmEdit: {
+      panel->CheckAnsiTexts();
       const GeneratedCode code = panel->Generate();
       if (EditForm) EditForm->FillPanes(code.uses, code.decl, code.impl);
       break;
@@ -243,8 +243,13 @@ void TMainForm::btnTestClick() { RunCommand(hwnd(), [&] { RunBuilder(bmTest); })
 void TMainForm::btnCopyClick() { RunCommand(hwnd(), [&] { RunBuilder(bmCopy); }); }
 void TMainForm::btnEditClick() {
   TEditForm::EnsureCreated(hwnd());
-  RunCommand(hwnd(), [&] { RunBuilder(bmEdit); });
-  if (EditForm) EditForm->ShowModal();
+  bool failed = true;
+  RunCommand(hwnd(), [&] {
+    RunBuilder(bmEdit);
+    failed = false;
+  });
+  // Code that cannot be written ends the command with its error; the editor is not shown.
+  if (EditForm && !failed) EditForm->ShowModal();
 }
 
 void TMainForm::btnResetClick() {
@@ -295,7 +300,7 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_NOTIFY: {
       const auto* nm = reinterpret_cast<const NMHDR*>(lp);
       if (nm->idFrom == IDC_PageControl && nm->code == TCN_SELCHANGE) {
-        ShowPage(static_cast<int>(SendMessageA(pageControl_, TCM_GETCURSEL, 0, 0)));
+        ShowPage(static_cast<int>(SendMessageW(pageControl_, TCM_GETCURSEL, 0, 0)));
         return 0;
       }
       break;
@@ -304,7 +309,7 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       // The dialog keyboard asks the window to move the focus (a label's accelerator, for one).
       HWND target = LOWORD(lp) ? reinterpret_cast<HWND>(wp) : GetNextDlgTabItem(hwnd(), GetFocus(), wp != 0);
       if (target) {
-        if (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(target, EM_SETSEL, 0, -1);
+        if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(target, EM_SETSEL, 0, -1);
         SetFocus(target);
       }
       return 0;

@@ -5,7 +5,7 @@
 namespace qm {
 
 namespace {
-const WindowClass kPanelClass{"QmPanel"};
+const WindowClass kPanelClass{L"QmPanel"};
 }  // namespace
 
 Panel::~Panel() {
@@ -53,7 +53,7 @@ LRESULT Panel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_VSCROLL: {
       LRESULT result = 0;
       if (HandleSpeedButtons(msg, wp, lp, result)) return result;
-      if (HWND parent = GetParent(hwnd())) return SendMessageA(parent, msg, wp, lp);
+      if (HWND parent = GetParent(hwnd())) return SendMessageW(parent, msg, wp, lp);
       break;
     }
     default:

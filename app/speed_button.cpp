@@ -1,3 +1,4 @@
+#include "app/text.h"
 #include "app/speed_button.h"
 
 #include <unordered_map>
@@ -50,7 +51,7 @@ void PutDown(HWND hwnd, SpeedData* d, bool down) {
 
 LRESULT CALLBACK SpeedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   SpeedData* d = Speed(hwnd);
-  if (!d) return CallWindowProcA(reinterpret_cast<WNDPROC>(GetClassLongPtrA(hwnd, GCLP_WNDPROC)), hwnd, msg, wp, lp);
+  if (!d) return CallWindowProcW(reinterpret_cast<WNDPROC>(GetClassLongPtrW(hwnd, GCLP_WNDPROC)), hwnd, msg, wp, lp);
   switch (msg) {
     case BM_GETCHECK:
       return d->down ? BST_CHECKED : BST_UNCHECKED;
@@ -73,12 +74,12 @@ LRESULT CALLBACK SpeedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       const WNDPROC base = d->base;
       SpeedButtons().erase(hwnd);
       delete d;
-      return CallWindowProcA(base, hwnd, msg, wp, lp);
+      return CallWindowProcW(base, hwnd, msg, wp, lp);
     }
     default:
       break;
   }
-  return CallWindowProcA(d->base, hwnd, msg, wp, lp);
+  return CallWindowProcW(d->base, hwnd, msg, wp, lp);
 }
 
 void DrawSpeed(const DRAWITEMSTRUCT* di) {
@@ -110,17 +111,16 @@ void DrawSpeed(const DRAWITEMSTRUCT* di) {
   }
   const int shift = sunken ? 1 : 0;
 
-  char caption[256] = {};
-  GetWindowTextA(di->hwndItem, caption, sizeof caption);
+  const std::wstring caption = Wide(GetText(di->hwndItem));
   HBITMAP picture = d->style.pictureId ? Picture(d->style.pictureId) : nullptr;
   BITMAP bm{};
   if (picture) GetObject(picture, sizeof bm, &bm);
-  HFONT font = reinterpret_cast<HFONT>(SendMessageA(di->hwndItem, WM_GETFONT, 0, 0));
+  HFONT font = reinterpret_cast<HFONT>(SendMessageW(di->hwndItem, WM_GETFONT, 0, 0));
   ScopedSelectObject selFont(dc, font ? font : FormFont());
   SIZE text{0, 0};
   RECT calc{0, 0, 0, 0};
-  if (caption[0]) {
-    DrawTextA(dc, caption, -1, &calc, DT_CALCRECT | DT_SINGLELINE);
+  if (!caption.empty()) {
+    DrawTextW(dc, caption.c_str(), -1, &calc, DT_CALCRECT | DT_SINGLELINE);
     text.cx = calc.right;
     text.cy = calc.bottom;
   }
@@ -128,13 +128,13 @@ void DrawSpeed(const DRAWITEMSTRUCT* di) {
   const int h = r.bottom - r.top;
   int px = 0, py = 0, tx = 0, ty = 0;
   if (d->style.pictureAbove) {
-    const int total = bm.bmHeight + (caption[0] ? d->style.spacing + text.cy : 0);
+    const int total = bm.bmHeight + (!caption.empty() ? d->style.spacing + text.cy : 0);
     py = (h - total) / 2;
     px = (w - bm.bmWidth) / 2;
     ty = py + bm.bmHeight + d->style.spacing;
     tx = (w - text.cx) / 2;
   } else {
-    const int gap = (picture && caption[0]) ? d->style.spacing : 0;
+    const int gap = (picture && !caption.empty()) ? d->style.spacing : 0;
     const int total = bm.bmWidth + gap + text.cx;
     px = d->style.margin >= 0 ? d->style.margin : (w - total) / 2;
     py = (h - bm.bmHeight) / 2;
@@ -142,19 +142,19 @@ void DrawSpeed(const DRAWITEMSTRUCT* di) {
     ty = (h - text.cy) / 2;
   }
   if (picture) DrawPicture(dc, picture, r.left + px + shift, r.top + py + shift, disabled);
-  if (caption[0]) {
+  if (!caption.empty()) {
     SetBkMode(dc, TRANSPARENT);
     RECT tr{r.left + tx + shift, r.top + ty + shift, r.left + tx + shift + text.cx, r.top + ty + shift + text.cy};
     if (disabled) {
       SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
       RECT hr = tr;
       OffsetRect(&hr, 1, 1);
-      DrawTextA(dc, caption, -1, &hr, DT_SINGLELINE);
+      DrawTextW(dc, caption.c_str(), -1, &hr, DT_SINGLELINE);
       SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
     } else {
       SetTextColor(dc, d->color);
     }
-    DrawTextA(dc, caption, -1, &tr, DT_SINGLELINE);
+    DrawTextW(dc, caption.c_str(), -1, &tr, DT_SINGLELINE);
   }
   if ((di->itemState & ODS_FOCUS) && !d->style.flat) {
     RECT fr = r;
@@ -182,7 +182,7 @@ bool HandleSpeedButtons(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   }
   if (msg == WM_COMMAND && HIWORD(wp) == BN_DOUBLECLICKED && lp && IsSpeedButton(reinterpret_cast<HWND>(lp))) {
     // A quick second click is a second click, not a double click.
-    SendMessageA(reinterpret_cast<HWND>(lp), BM_CLICK, 0, 0);
+    SendMessageW(reinterpret_cast<HWND>(lp), BM_CLICK, 0, 0);
     result = 0;
     return true;
   }
@@ -191,14 +191,15 @@ bool HandleSpeedButtons(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
 
 HWND CreateSpeedButton(HWND parent, int id, const char* caption, int x, int y, int w, int h,
                        const SpeedButtonStyle& style) {
-  HWND hwnd = CreateWindowExA(0, "BUTTON", caption, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, x, y, w, h, parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+  HWND hwnd = CreateWindowExW(0, L"BUTTON", Wide(caption).c_str(), WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, x, y, w, h,
+                              parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                              nullptr);
   if (!hwnd) return nullptr;
   auto* d = new SpeedData;
   d->style = style;
   SpeedButtons()[hwnd] = d;
-  d->base = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SpeedProc)));
-  SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont()), FALSE);
+  d->base = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SpeedProc)));
+  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont()), FALSE);
   return hwnd;
 }
 

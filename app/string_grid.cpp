@@ -6,6 +6,7 @@
 
 #include "app/string_grid_core.h"
 #include "app/gdi_cache.h"
+#include "app/text.h"
 #include "app/win_util.h"
 #include "app/window.h"
 
@@ -13,7 +14,7 @@ namespace qm {
 
 namespace {
 
-const WindowClass kGridClass{"QmStringGrid", CS_DBLCLKS};
+const WindowClass kGridClass{L"QmStringGrid", CS_DBLCLKS};
 constexpr int kLine = 1;        // width of a grid line
 constexpr int kTextLeft = 2;    // the cells' text starts this far right of the cell's left edge
 constexpr int kTextTop = 2;     // and this far below its top edge
@@ -75,7 +76,7 @@ RECT CellRect(const Grid& g, int col, int row) {
 void NotifyChange(const Grid& g) {
   HWND parent = GetParent(g.hwnd);
   if (parent)
-    SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(g.hwnd), SGN_CHANGE), reinterpret_cast<LPARAM>(g.hwnd));
+    SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(g.hwnd), SGN_CHANGE), reinterpret_cast<LPARAM>(g.hwnd));
 }
 
 // The editor's text is the current cell's text; the model learns it when asked or when the cell is left.
@@ -85,7 +86,7 @@ void LoadEditor(Grid& g) {
   g.loading = true;
   SetText(g.editor, g.model.Cell(g.model.col(), g.model.row()));
   g.loading = false;
-  SendMessageA(g.editor, EM_SETSEL, 0, -1);
+  SendMessageW(g.editor, EM_SETSEL, 0, -1);
 }
 
 void PlaceEditor(Grid& g) {
@@ -141,7 +142,7 @@ void Leave(Grid& g, bool backward) {
   HWND root = GetAncestor(g.hwnd, GA_ROOT);
   HWND next = GetNextDlgTabItem(root, g.hwnd, backward ? TRUE : FALSE);
   if (!next || next == g.hwnd) return;
-  if (SendMessageA(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(next, EM_SETSEL, 0, -1);
+  if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(next, EM_SETSEL, 0, -1);
   SetFocus(next);
 }
 
@@ -204,8 +205,9 @@ void Paint(Grid& g, HDC target) {
 
     auto text = [&](const RECT& r, const std::string& s) {
       RECT clip = r;
-      ExtTextOutA(dc, r.left + kTextLeft, r.top + kTextTop, ETO_CLIPPED, &clip, s.data(), static_cast<UINT>(s.size()),
-                  nullptr);
+      const std::wstring wide = Wide(s);
+      ExtTextOutW(dc, r.left + kTextLeft, r.top + kTextTop, ETO_CLIPPED, &clip, wide.data(),
+                  static_cast<UINT>(wide.size()), nullptr);
     };
 
     // The cells below the heading, from the top row down.
@@ -293,12 +295,12 @@ LRESULT GridWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   g->hwnd = hwnd();
   switch (msg) {
     case WM_CREATE:
-      g->editor = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd(), nullptr,
-                                  GetModuleHandleA(nullptr), nullptr);
+      g->editor = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd(), nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
       if (!g->editor) return -1;
-      SendMessageA(g->editor, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont()), FALSE);
-      SendMessageA(g->editor, EM_SETLIMITTEXT, 0, 0);
-      SendMessageA(g->editor, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(kTextLeft - 1, 1));
+      SendMessageW(g->editor, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont()), FALSE);
+      SendMessageW(g->editor, EM_SETLIMITTEXT, 0, 0);
+      SendMessageW(g->editor, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(kTextLeft - 1, 1));
       SetWindowSubclass(g->editor, EditorProc, 0, reinterpret_cast<DWORD_PTR>(g));
       return 0;
     case WM_SIZE:
@@ -316,7 +318,7 @@ LRESULT GridWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_SETFOCUS:
       EnsureCurrentShown(*g);
-      SendMessageA(g->editor, EM_SETSEL, 0, -1);
+      SendMessageW(g->editor, EM_SETSEL, 0, -1);
       SetFocus(g->editor);
       return 0;
     case WM_ENABLE:
@@ -369,7 +371,7 @@ HWND CreateStringGrid(HWND parent, int id, int x, int y, int w, int h, const std
   g->rowHeight = std::max(rowHeight, 1);
   HWND hwnd = window->Make(parent, id, x, y, w, h);
   if (!hwnd) return nullptr;
-  SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont()), FALSE);
+  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont()), FALSE);
   Grid* made = GridOf(hwnd);
   LoadEditor(*made);
   Refresh(*made);

@@ -5,15 +5,17 @@
 #include <unordered_map>
 #include <vector>
 
+#include "app/text.h"
 #include "resource.h"
 #include "texts.h"
 
 namespace qm {
 
 std::string LoadStr(UINT id) {
-  char buffer[1024];
-  int n = LoadStringA(GetModuleHandleA(nullptr), id, buffer, sizeof buffer);
-  return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
+  // With a buffer size of 0 Windows hands out a pointer to the resource's own text.
+  const wchar_t* text = nullptr;
+  const int n = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
+  return n > 0 && text ? Utf8(std::wstring_view(text, static_cast<std::size_t>(n))) : std::string();
 }
 
 FrameTexts LoadFrameTexts() {
@@ -21,30 +23,30 @@ FrameTexts LoadFrameTexts() {
 }
 
 std::string GetText(HWND hwnd) {
-  int n = GetWindowTextLengthA(hwnd);
+  const int n = GetWindowTextLengthW(hwnd);
   if (n <= 0) return {};
-  std::string s(static_cast<std::size_t>(n) + 1, '\0');
-  int got = GetWindowTextA(hwnd, s.data(), n + 1);
+  std::wstring s(static_cast<std::size_t>(n) + 1, L'\0');
+  const int got = GetWindowTextW(hwnd, s.data(), n + 1);
   s.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
-  return s;
+  return Utf8(s);
 }
 
-void SetText(HWND hwnd, const std::string& text) { SetWindowTextA(hwnd, text.c_str()); }
+void SetText(HWND hwnd, const std::string& text) { SetWindowTextW(hwnd, Wide(text).c_str()); }
 
 Lines MemoLines(HWND edit) {
   Lines lines;
-  int count = static_cast<int>(SendMessageA(edit, EM_GETLINECOUNT, 0, 0));
+  int count = static_cast<int>(SendMessageW(edit, EM_GETLINECOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
-    int start = static_cast<int>(SendMessageA(edit, EM_LINEINDEX, i, 0));
-    int length = start < 0 ? 0 : static_cast<int>(SendMessageA(edit, EM_LINELENGTH, start, 0));
+    int start = static_cast<int>(SendMessageW(edit, EM_LINEINDEX, i, 0));
+    int length = start < 0 ? 0 : static_cast<int>(SendMessageW(edit, EM_LINELENGTH, start, 0));
     std::string line;
     if (length > 0) {
-      // EM_GETLINE wants the buffer size in its first word and writes no NUL.
-      std::vector<char> buffer(static_cast<std::size_t>(length) + 2, '\0');
-      WORD size = static_cast<WORD>(length > 0xFFFF ? 0xFFFF : length);
+      // EM_GETLINE wants the buffer size in characters in its first word and writes no NUL.
+      std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 2, L'\0');
+      const WORD size = static_cast<WORD>(length > 0xFFFF ? 0xFFFF : length);
       memcpy(buffer.data(), &size, sizeof size);
-      int got = static_cast<int>(SendMessageA(edit, EM_GETLINE, i, reinterpret_cast<LPARAM>(buffer.data())));
-      line.assign(buffer.data(), static_cast<std::size_t>(got > 0 ? got : 0));
+      const int got = static_cast<int>(SendMessageW(edit, EM_GETLINE, i, reinterpret_cast<LPARAM>(buffer.data())));
+      line = Utf8(std::wstring_view(buffer.data(), static_cast<std::size_t>(got > 0 ? got : 0)));
     }
     lines.push_back(std::move(line));
   }
@@ -52,9 +54,9 @@ Lines MemoLines(HWND edit) {
   return lines;
 }
 
-bool IsChecked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool IsChecked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 void SetChecked(HWND button, bool checked) {
-  SendMessageA(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 namespace {
@@ -136,14 +138,15 @@ void EndOle() {
 }
 
 HMODULE ShellModule() {
-  static const HMODULE shell = LoadLibraryA("shell32.dll");
+  static const HMODULE shell = LoadLibraryW(L"shell32.dll");
   return shell;
 }
 
 std::string ProgramFolder() {
-  char path[MAX_PATH + 1] = {};
-  DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string s(path, n);
+  // A long path: the program may stand in a folder deeper than MAX_PATH.
+  std::wstring path(32768, L'\0');
+  const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+  const std::string s = Utf8(std::wstring_view(path.data(), n < path.size() ? n : 0));
   auto slash = s.find_last_of("\\/");
   return slash == std::string::npos ? std::string() : s.substr(0, slash + 1);
 }

@@ -5,14 +5,15 @@
 #include <string>
 #include <utility>
 
+#include "app/text.h"
 #include "app/win_util.h"
 
 namespace qm {
 
 namespace {
 // The classes registered so far, by name: each is registered on the first window of its kind.
-std::set<std::string>& RegisteredClasses() {
-  static std::set<std::string> names;
+std::set<std::wstring>& RegisteredClasses() {
+  static std::set<std::wstring> names;
   return names;
 }
 
@@ -20,21 +21,21 @@ std::set<std::string>& RegisteredClasses() {
 
 HWND Window::Create(const WindowClass& cls, DWORD exStyle, const char* text, DWORD style, int x, int y, int w, int h,
                     HWND parent, HMENU menuOrId) {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
+  HINSTANCE instance = GetModuleHandleW(nullptr);
   if (RegisteredClasses().count(cls.name) == 0) {
-    WNDCLASSA wc{};
+    WNDCLASSW wc{};
     wc.style = cls.style;
     wc.lpfnWndProc = Procedure;
     wc.hInstance = instance;
     wc.hIcon = cls.icon;
-    wc.hCursor = LoadCursorA(nullptr, cls.cursor);
+    wc.hCursor = LoadCursorW(nullptr, cls.cursor);
     wc.hbrBackground = cls.background;
     wc.lpszClassName = cls.name;
-    if (RegisterClassA(&wc) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS) RegisteredClasses().insert(cls.name);
+    if (RegisterClassW(&wc) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS) RegisteredClasses().insert(cls.name);
   }
   bool bound = false;
   bound_ = &bound;
-  HWND hwnd = CreateWindowExA(exStyle, cls.name, text, style, x, y, w, h, parent, menuOrId, instance, this);
+  HWND hwnd = CreateWindowExW(exStyle, cls.name, Wide(text ? text : "").c_str(), style, x, y, w, h, parent, menuOrId, instance, this);
   // A window that was bound and then failed in its creation has gone through WM_NCDESTROY, and with it the object
   // if the window owned it; one that never got as far leaves the object to be dropped here.
   if (!bound) {
@@ -48,21 +49,21 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) { return Default(m
 
 Window* Window::FromHandle(HWND hwnd) {
   // Only a window that runs this procedure keeps a Window in its user data.
-  if (!hwnd || GetWindowLongPtrA(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&Procedure)) return nullptr;
-  return reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!hwnd || GetWindowLongPtrW(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&Procedure)) return nullptr;
+  return reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   Window* self = nullptr;
   if (msg == WM_NCCREATE) {
-    self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+    self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
     self->hwnd_ = hwnd;
     if (self->bound_) *std::exchange(self->bound_, nullptr) = true;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   } else {
-    self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   }
-  if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
 
   LRESULT result = 0;
   bool failed = false;
@@ -77,7 +78,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     message = "Unexpected failure";
   }
   if (msg == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;
     self->OnDestroyed();
     if (self->lifetime_ == Lifetime::OwnedByWindow) {

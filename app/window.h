@@ -9,11 +9,11 @@ namespace qm {
 
 // What a window class of the program differs in; the rest is the same for all of them.
 struct WindowClass {
-  const char* name;
+  const wchar_t* name;
   UINT style = 0;
   HBRUSH background = nullptr;  // null: the window paints its whole background itself
   HICON icon = nullptr;
-  LPCSTR cursor = IDC_ARROW;
+  LPCWSTR cursor = IDC_ARROW;
 };
 
 class Window {
@@ -37,14 +37,14 @@ class Window {
   }
 
  protected:
-  // Registers the class on its first use and creates the window, bound to this object. A child window's id goes in
-  // `menuOrId`. Null when Windows refuses the window; an object owned by its window is then gone already.
+  // Registers the class on its first use and creates the window, bound to this object; `text` is UTF-8. A child
+  // window's id goes in `menuOrId`. Null when Windows refuses the window; an object owned by its window is then gone already.
   HWND Create(const WindowClass& cls, DWORD exStyle, const char* text, DWORD style, int x, int y, int w, int h,
               HWND parent, HMENU menuOrId);
 
   // Every message of the window. The default is Windows' default handling.
   virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcA(hwnd_, msg, wp, lp); }
+  LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd_, msg, wp, lp); }
 
   // Called once the window has gone and the object is unbound (and, owned by its window, about to be deleted).
   virtual void OnDestroyed() {}

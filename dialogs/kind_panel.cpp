@@ -1,6 +1,8 @@
 #include "dialogs/kind_panel.h"
 
 #include "app/speed_button.h"
+#include "app/string_grid.h"
+#include "app/text.h"
 
 namespace qm {
 
@@ -15,6 +17,61 @@ void KindPanel::Test() {
   EnsureCreated();
   EnsureOle();
   ShowDialog();
+}
+
+namespace {
+bool IsClass(HWND hwnd, const wchar_t* name) {
+  wchar_t actual[32] = {};
+  return GetClassNameW(hwnd, actual, 32) > 0 && lstrcmpiW(actual, name) == 0;
+}
+
+// What the user knows a field by: the label before it, or else the group box around it; without "&" and ":".
+std::string FieldLabel(HWND field) {
+  std::string label;
+  HWND before = GetWindow(field, GW_HWNDPREV);
+  if (before && IsClass(before, L"Static")) label = GetText(before);
+  if (label.empty()) {
+    RECT own{};
+    GetWindowRect(field, &own);
+    for (HWND h = GetWindow(field, GW_HWNDPREV); h && label.empty(); h = GetWindow(h, GW_HWNDPREV)) {
+      RECT group{};
+      GetWindowRect(h, &group);
+      if (IsClass(h, L"Button") && (GetWindowLongW(h, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX &&
+          own.left >= group.left && own.right <= group.right && own.top >= group.top && own.bottom <= group.bottom)
+        label = GetText(h);
+    }
+  }
+  std::string clean;
+  for (char c : label)
+    if (c != '&') clean += c;
+  const auto first = clean.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  clean = clean.substr(first, clean.find_last_not_of(" :") - first + 1);
+  return clean;
+}
+
+// The texts a field holds: one for an edit or a combo box, every cell below the heading for a grid.
+std::vector<std::string> FieldTexts(HWND field) {
+  std::vector<std::string> texts;
+  if (IsStringGrid(field)) {
+    for (int row = 1; row < GridRowCount(field); ++row)
+      for (int col = 0; col < GridColCount(field); ++col) texts.push_back(GetCell(field, col, row));
+  } else if (IsClass(field, L"Edit") || IsClass(field, L"ComboBox")) {
+    texts.push_back(GetText(field));
+  }
+  return texts;
+}
+}  // namespace
+
+void KindPanel::CheckAnsiTexts() const {
+  for (HWND field = GetWindow(hwnd(), GW_CHILD); field; field = GetWindow(field, GW_HWNDNEXT)) {
+    for (const std::string& text : FieldTexts(field)) {
+      const std::string outside = FirstCharacterOutside(text);
+      if (!outside.empty())
+        throw AppError("The text of \"" + FieldLabel(field) + "\" holds \"" + outside +
+                       "\", which Delphi before 2009 cannot hold in a string literal");
+    }
+  }
 }
 
 LRESULT KindPanel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

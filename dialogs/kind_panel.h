@@ -34,6 +34,9 @@ class KindPanel : public Panel {
     EnsureCreated();
     return GenerateCode();
   }
+  // Code for Delphi before 2009 holds in its string literals only what the ANSI code page holds: throws the error
+  // that names the first field whose text holds another character, and that character.
+  void CheckAnsiTexts() const;
   // The Reset command while this kind is current.
   virtual void Reset() {}
   // The main window tells every panel whether its kind is now the current one.

@@ -9,6 +9,7 @@
 #include "app/hints.h"
 #include "app/panel.h"
 #include "app/speed_button.h"
+#include "app/text.h"
 #include "app/help.h"
 #include "app/settings.h"
 #include "app/settings_core.h"
@@ -25,7 +26,6 @@ TEditForm* EditForm = nullptr;
 
 namespace {
 
-const char kClassName[] = "TEditForm";
 constexpr int kClientWidth = 576;   // the main window's client size
 constexpr int kClientHeight = 376;
 constexpr int kHeaderHeight = 26;
@@ -51,7 +51,7 @@ class HeaderPanel : public Panel {
       ScopedSelectObject font(dc, BoldFont(-13));
       SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-      DrawTextA(dc, caption.c_str(), -1, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+      DrawTextW(dc, Wide(caption).c_str(), -1, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
     return 0;
   }
@@ -67,7 +67,7 @@ int HeightOf(HWND hwnd) {
 // enabled.
 bool CanFocus(HWND control, HWND form) {
   for (HWND h = control; h && h != form; h = GetParent(h)) {
-    if (!(GetWindowLongA(h, GWL_STYLE) & WS_VISIBLE) || !IsWindowEnabled(h)) return false;
+    if (!(GetWindowLongW(h, GWL_STYLE) & WS_VISIBLE) || !IsWindowEnabled(h)) return false;
   }
   return control != nullptr;
 }
@@ -75,7 +75,7 @@ bool CanFocus(HWND control, HWND form) {
 std::string SelectedText(HWND memo) {
   DWORD start = 0;
   DWORD end = 0;
-  SendMessageA(memo, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  SendMessageW(memo, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   if (start == end) return {};
   const std::string text = GetText(memo);
   const std::size_t from = std::min<std::size_t>(std::min(start, end), text.size());
@@ -86,14 +86,14 @@ std::string SelectedText(HWND memo) {
 bool HasSelection(HWND memo) {
   DWORD start = 0;
   DWORD end = 0;
-  SendMessageA(memo, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  SendMessageW(memo, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   return start != end;
 }
 
 }  // namespace
 
 void TEditForm::Create(HWND mainWindow) {
-  static const WindowClass kClass{"TEditForm", 0, GetSysColorBrush(COLOR_BTNFACE)};
+  static const WindowClass kClass{L"TEditForm", 0, GetSysColorBrush(COLOR_BTNFACE)};
   auto* form = new TEditForm(mainWindow);
   EditForm = form;
   RECT r{0, 0, kClientWidth, kClientHeight};
@@ -135,7 +135,7 @@ TEditForm::Pane TEditForm::CreatePane(int panelId, int headerId, int copyId, int
   p.panel = CreatePanel(hwnd(), panelId, kEditorBorder, 0, w, height, Bevel::Raised, WS_CLIPCHILDREN);
   p.header = (new HeaderPanel)->Make(p.panel, headerId, kBevel, kBevel, w - 2 * kBevel, kHeaderHeight,
                                      WS_CLIPCHILDREN);
-  SetWindowTextA(p.header, caption);
+  SetText(p.header, caption);
   SpeedButtonStyle style;
   style.flat = true;
   style.pictureId = IDB_CLIPBOARD;
@@ -145,8 +145,8 @@ TEditForm::Pane TEditForm::CreatePane(int panelId, int headerId, int copyId, int
   Builder b(p.panel);
   p.memo = b.Memo(memoId, "", kBevel, kBevel + kHeaderHeight, w - 2 * kBevel,
                   std::max(0, height - 2 * kBevel - kHeaderHeight), WS_VSCROLL);
-  SendMessageA(p.memo, WM_SETFONT, reinterpret_cast<WPARAM>(CodeFont()), FALSE);
-  SendMessageA(p.memo, EM_SETLIMITTEXT, 0, 0);  // as much text as the control can hold
+  SendMessageW(p.memo, WM_SETFONT, reinterpret_cast<WPARAM>(CodeFont()), FALSE);
+  SendMessageW(p.memo, EM_SETLIMITTEXT, 0, 0);  // as much text as the control can hold
   SetWindowContextHelpId(p.memo, static_cast<DWORD>(helpContext));
   return p;
 }
@@ -242,8 +242,8 @@ void TEditForm::FormShow() {
   if (CanFocus(impl_.memo, hwnd())) {
     lastFocus_ = impl_.memo;  // takes the focus when the window becomes active
     for (HWND memo : {impl_.memo, decl_.memo, uses_.memo}) {
-      SendMessageA(memo, EM_SETSEL, 0, 0);
-      SendMessageA(memo, EM_SCROLLCARET, 0, 0);
+      SendMessageW(memo, EM_SETSEL, 0, 0);
+      SendMessageW(memo, EM_SCROLLCARET, 0, 0);
     }
   }
 }

@@ -7,7 +7,7 @@ namespace qm {
 
 namespace {
 
-const WindowClass kSplitterClass{"QmSplitter", 0, nullptr, nullptr, IDC_SIZENS};
+const WindowClass kSplitterClass{L"QmSplitter", 0, nullptr, nullptr, IDC_SIZENS};
 
 // Screen position of the mouse for the message being handled; unlike the message's client coordinates it stays
 // meaningful while the bar itself moves during the drag.

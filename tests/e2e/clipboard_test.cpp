@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,8 @@ TEST_P(ClipboardWriter, AFailedCallIsAnErrorThatClosesTheClipboardAndFreesTheTex
   CloseClipboard();
   EXPECT_EQ(ClipboardText(), c.clipboard);
   // The memory is freed exactly when the clipboard did not take it.
+  std::sort(seen.freed.begin(), seen.freed.end());
+  std::sort(seen.allocated.begin(), seen.allocated.end());
   EXPECT_EQ(seen.freed, c.refused == Refused::Nothing ? std::vector<HGLOBAL>{} : seen.allocated);
   DestroyWindow(owner);
 }
