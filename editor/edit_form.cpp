@@ -77,10 +77,11 @@ std::string SelectedText(HWND memo) {
   DWORD end = 0;
   SendMessageW(memo, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   if (start == end) return {};
-  const std::string text = GetText(memo);
+  // The selection counts UTF-16 characters of the edit's own text.
+  const std::wstring text = Wide(GetText(memo));
   const std::size_t from = std::min<std::size_t>(std::min(start, end), text.size());
   const std::size_t to = std::min<std::size_t>(std::max(start, end), text.size());
-  return text.substr(from, to - from);
+  return Utf8(std::wstring_view(text).substr(from, to - from));
 }
 
 bool HasSelection(HWND memo) {
