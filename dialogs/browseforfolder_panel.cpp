@@ -6,6 +6,7 @@
 #include "app/builder.h"
 #include "app/hints.h"
 #include "app/speed_button.h"
+#include "app/text.h"
 #include "app/win_util.h"
 #include "dialogs/browseforfolder_core.h"
 #include "dialogs/kind_panel.h"
@@ -50,7 +51,7 @@ class BrowseForFolderPanel : public KindPanel {
     b.Origin(0, 0);
     // The radio buttons' group ends here.
     HWND vars = b.Group(IDC_grpBrowseVars, " &Variables: ", 239, 194, 203, 112);
-    SetWindowLongA(vars, GWL_STYLE, GetWindowLongA(vars, GWL_STYLE) | WS_GROUP);
+    SetWindowLongW(vars, GWL_STYLE, GetWindowLongW(vars, GWL_STYLE) | WS_GROUP);
     b.Origin(239, 194);
     b.Label(IDC_lblResPIDL, "&PItemIDList:", 12, 28, 76, 14);
     b.Edit(IDC_edtResPIDL, "pidlResult", 90, 24, 101, 21);
@@ -72,7 +73,7 @@ class BrowseForFolderPanel : public KindPanel {
   void Reset() override {
     SetText(Item(IDC_memBrowseForFolder), "");
     SetText(Item(IDC_memBrowseForFolder), "Select folder");
-    SendMessageA(Item(IDC_trvBrowseForFolder), TVM_SELECTITEM, TVGN_CARET, 0);
+    SendMessageW(Item(IDC_trvBrowseForFolder), TVM_SELECTITEM, TVGN_CARET, 0);
     CheckRadioButton(panel(), IDC_BFF_FLAGS_FIRST, IDC_BFF_FLAGS_LAST, IDC_rbnRETURNONLYFSDIRS);
   }
 
@@ -82,18 +83,19 @@ class BrowseForFolderPanel : public KindPanel {
     // A root that cannot be looked up stays empty, which starts the picker at the desktop.
     ScopedPidl root;
     SHGetSpecialFolderLocation(owner(), RootFolderId(o.rootIndex), root.put());
-    char displayName[MAX_PATH + 1] = {};
-    BROWSEINFOA bi{};
+    const std::wstring wideTitle = Wide(title);
+    wchar_t displayName[MAX_PATH + 1] = {};
+    BROWSEINFOW bi{};
     bi.hwndOwner = owner();
     bi.pidlRoot = root.get();
     bi.pszDisplayName = displayName;
-    bi.lpszTitle = title.c_str();
+    bi.lpszTitle = wideTitle.c_str();
     bi.ulFlags = BrowseForFolderFlags(o.restriction);
     bi.lpfn = nullptr;
-    ScopedPidl chosen(SHBrowseForFolderA(&bi));
+    ScopedPidl chosen(SHBrowseForFolderW(&bi));
     // The path is looked up as the generated code does, and then dropped: nothing reaches the panel.
-    if (chosen && SHGetPathFromIDListA(chosen.get(), displayName)) {
-      const std::string path(displayName);
+    if (chosen && SHGetPathFromIDListW(chosen.get(), displayName)) {
+      const std::string path = Utf8(displayName);
       (void)path;
     }
   }
@@ -105,38 +107,39 @@ class BrowseForFolderPanel : public KindPanel {
     images_.reset(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, kFolderNodeCount, 0));
     for (int id : kFolderPictures) {
       // A copy of our own: adding with a mask may change the bitmap it is given.
-      ScopedGdiObj bitmap(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, 0));
+      ScopedGdiObj bitmap(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0));
       ImageList_AddMasked(images_.get(), static_cast<HBITMAP>(bitmap.get()), RGB(255, 0, 255));
     }
-    SendMessageA(tree, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images_.get()));
-    SendMessageA(tree, TVM_SETINDENT, 20, 0);
+    SendMessageW(tree, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images_.get()));
+    SendMessageW(tree, TVM_SETINDENT, 20, 0);
 
     HTREEITEM items[kFolderNodeCount] = {};
     for (int i = 0; i < kFolderNodeCount; ++i) {
       const FolderNode& node = FolderNodeAt(i);
-      TVINSERTSTRUCTA ins{};
+      std::wstring text = Wide(node.text);
+      TVINSERTSTRUCTW ins{};
       ins.hParent = node.parent < 0 ? TVI_ROOT : items[node.parent];
       ins.hInsertAfter = TVI_LAST;
       ins.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-      ins.item.pszText = const_cast<char*>(node.text);
+      ins.item.pszText = text.data();
       ins.item.iImage = node.image;
       ins.item.iSelectedImage = node.image;
       ins.item.lParam = i;  // the absolute index the builder reads
-      items[i] = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&ins)));
+      items[i] = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&ins)));
     }
-    for (HTREEITEM item : items) SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
-    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, 0);
+    for (HTREEITEM item : items) SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
+    SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, 0);
   }
 
   // The absolute index of the selected node, -1 when none is selected.
   int SelectedIndex() const {
     HWND tree = Item(IDC_trvBrowseForFolder);
-    auto item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
     if (!item) return -1;
-    TVITEMA tv{};
+    TVITEMW tv{};
     tv.mask = TVIF_PARAM;
     tv.hItem = item;
-    if (!SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv))) return -1;
+    if (!SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv))) return -1;
     return static_cast<int>(tv.lParam);
   }
 

@@ -17,7 +17,7 @@ namespace qm {
 namespace {
 
 #if defined(__i386__) || defined(_M_IX86)
-static_assert(sizeof(CHOOSECOLORA) == 36, "the 32-bit Color dialog record");
+static_assert(sizeof(CHOOSECOLORW) == 36, "the 32-bit Color dialog record");
 #endif
 
 const int kSpins[3] = {IDC_spRed, IDC_spGreen, IDC_spBlue};
@@ -133,14 +133,14 @@ class ColorDlgPanel : public KindPanel {
 
   void TestDialog(const ChooseColorOptions& o) {
     COLORREF custom[16] = {};  // each test starts with black custom colours and forgets them afterwards
-    CHOOSECOLORA cc{};
+    CHOOSECOLORW cc{};
     cc.lStructSize = sizeof cc;
     cc.hwndOwner = owner();
     cc.lpCustColors = custom;
     cc.Flags = ChooseColorFlags(o);
     cc.rgbResult = ChooseColorStart(o);
     // A cancelled or failed dialog leaves the panel as it was: its rgbResult is no colour the user chose.
-    if (!ChooseColorA(&cc)) return;
+    if (!ChooseColorW(&cc)) return;
     SetSwatch(cc.rgbResult);
     SetSpinValue(Item(IDC_spRed), RedOf(cc.rgbResult));
     SetSpinValue(Item(IDC_spGreen), GreenOf(cc.rgbResult));

@@ -2,12 +2,13 @@
 #include <windows.h>
 #include <commdlg.h>
 
-#include <cstring>
+#include <cwchar>
 
 #include "app/builder.h"
 #include "app/hints.h"
 #include "app/speed_button.h"
 #include "app/gdi_cache.h"
+#include "app/text.h"
 #include "app/win_util.h"
 #include "dialogs/choosefont_core.h"
 #include "dialogs/kind_panel.h"
@@ -18,14 +19,14 @@ namespace qm {
 namespace {
 
 #if defined(__i386__) || defined(_M_IX86)
-static_assert(sizeof(CHOOSEFONTA) == 60, "the 32-bit Font dialog record");
+static_assert(sizeof(CHOOSEFONTW) == 60, "the 32-bit Font dialog record");
 #endif
 
 // The flags of the sample-font button's own font dialog: screen and printer fonts, effects, start from the font.
 constexpr DWORD kSampleDialogFlags = CF_SCREENFONTS | CF_PRINTERFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS;
 static_assert(kSampleDialogFlags == 323);
 
-void FillLogFont(LOGFONTA& lf, const LogFontValues& v) {
+void FillLogFont(LOGFONTW& lf, const LogFontValues& v) {
   lf.lfHeight = v.height;
   lf.lfWeight = v.weight;
   lf.lfItalic = v.italic;
@@ -34,12 +35,10 @@ void FillLogFont(LOGFONTA& lf, const LogFontValues& v) {
   lf.lfCharSet = v.charset;
   lf.lfPitchAndFamily = v.pitchAndFamily;
   // At most LF_FACESIZE - 1 characters and the terminating zero.
-  const std::size_t n = std::min(v.faceName.size(), static_cast<std::size_t>(LF_FACESIZE - 1));
-  std::memcpy(lf.lfFaceName, v.faceName.data(), n);
-  lf.lfFaceName[n] = '\0';
+  CopyToBuffer(v.faceName, lf.lfFaceName, LF_FACESIZE);
 }
 
-LogFontValues ReadLogFont(const LOGFONTA& lf) {
+LogFontValues ReadLogFont(const LOGFONTW& lf) {
   LogFontValues v;
   v.height = lf.lfHeight;
   v.weight = lf.lfWeight;
@@ -48,7 +47,7 @@ LogFontValues ReadLogFont(const LOGFONTA& lf) {
   v.strikeOut = lf.lfStrikeOut;
   v.charset = lf.lfCharSet;
   v.pitchAndFamily = lf.lfPitchAndFamily;
-  v.faceName.assign(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE));
+  v.faceName = Utf8(std::wstring_view(lf.lfFaceName, wcsnlen(lf.lfFaceName, LF_FACESIZE)));
   return v;
 }
 
@@ -60,12 +59,12 @@ COLORREF ScreenColor(std::uint32_t color) {
 
 // The font the sample button draws its caption in.
 HFONT CreateSampleFont(const SampleFont& f) {
-  LOGFONTA lf{};
+  LOGFONTW lf{};
   FillLogFont(lf, ToLogFont(f));
   lf.lfWeight = f.bold ? FW_BOLD : FW_NORMAL;
   // The pitch ordinals (default, variable, fixed) are not the Windows pitch values.
   lf.lfPitchAndFamily = f.pitch == 1 ? VARIABLE_PITCH : f.pitch == 2 ? FIXED_PITCH : DEFAULT_PITCH;
-  return CreateFontIndirectA(&lf);
+  return CreateFontIndirectW(&lf);
 }
 
 const int kSizeControls[] = {IDC_lMin, IDC_spMinSize, IDC_spMinSize_UD, IDC_lMax, IDC_spMaxSize, IDC_spMaxSize_UD};
@@ -183,15 +182,15 @@ class FontDlgPanel : public KindPanel {
 
   // Chooses the sample font with the platform's font dialog; a cancelled dialog changes nothing.
   void FontSampleClick() {
-    LOGFONTA lf{};
-    CHOOSEFONTA cf{};
+    LOGFONTW lf{};
+    CHOOSEFONTW cf{};
     cf.lStructSize = sizeof cf;
     cf.hwndOwner = owner();
     cf.lpLogFont = &lf;
     cf.Flags = kSampleDialogFlags;
     cf.rgbColors = static_cast<COLORREF>(sample_.color);
     FillLogFont(lf, ToLogFont(sample_));
-    if (!ChooseFontA(&cf)) return;
+    if (!ChooseFontW(&cf)) return;
     sample_ = FromChosenFont(ReadLogFont(lf), cf.rgbColors);
     ApplySampleFont();
   }
@@ -201,7 +200,7 @@ class FontDlgPanel : public KindPanel {
     HWND button = Item(IDC_FontSample);
     ScopedGdiObj font(CreateSampleFont(sample_));
     SetCaptionColor(button, ScreenColor(sample_.color));
-    SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font ? font.get() : FormFont()), TRUE);
+    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font ? font.get() : FormFont()), TRUE);
     font_ = std::move(font);
     InvalidateRect(button, nullptr, TRUE);
   }
@@ -230,9 +229,9 @@ class FontDlgPanel : public KindPanel {
 
   void TestDialog(const ChooseFontOptions& o) const {
     const ChooseFontStart start = ChooseFontStartValues(o);
-    LOGFONTA lf{};
+    LOGFONTW lf{};
     FillLogFont(lf, start.logFont);
-    CHOOSEFONTA cf{};
+    CHOOSEFONTW cf{};
     cf.lStructSize = sizeof cf;
     cf.hwndOwner = owner();
     cf.lpLogFont = &lf;
@@ -240,7 +239,7 @@ class FontDlgPanel : public KindPanel {
     cf.rgbColors = static_cast<COLORREF>(start.rgbColors);
     cf.nSizeMin = start.sizeMin;
     cf.nSizeMax = start.sizeMax;
-    ChooseFontA(&cf);  // the test only shows the dialog: the chosen font changes nothing here
+    ChooseFontW(&cf);  // the test only shows the dialog: the chosen font changes nothing here
   }
 
   SampleFont sample_;

@@ -6,6 +6,7 @@
 #include "app/hints.h"
 #include "app/speed_button.h"
 #include "app/string_grid.h"
+#include "app/text.h"
 #include "app/win_util.h"
 #include "dialogs/fileop_core.h"
 #include "dialogs/kind_panel.h"
@@ -56,7 +57,7 @@ class FileOpPanel : public KindPanel {
     b.Make(ANIMATE_CLASSA, IDC_aviFileOp, "", ACS_CENTER | ACS_TRANSPARENT, 0, 157, 8, 285, 60);
     OpenClip(FileOpClip::CopyFiles);
     // A clip shorter than the resting frame stays on its first frame.
-    SendMessageA(Item(IDC_aviFileOp), ACM_PLAY, 1, MAKELPARAM(kStopFrame, kStopFrame));
+    SendMessageW(Item(IDC_aviFileOp), ACM_PLAY, 1, MAKELPARAM(kStopFrame, kStopFrame));
 
     b.Label(IDC_lblProgressTitle, "&Title of Progress Dialog:", 157, 72, 200, 14);
     b.Edit(IDC_edtProgressTitle, "", 157, 88, 285, 21);
@@ -69,7 +70,7 @@ class FileOpPanel : public KindPanel {
       const int column = i % 3;
       HWND box = b.Check(kOptions[i].id, kOptions[i].caption, kColumnLeft[column], 18 + 22 * (i / 3),
                          kColumnWidth[column], 17, kOptions[i].checked);
-      if (i == 0) SetWindowLongA(box, GWL_STYLE, GetWindowLongA(box, GWL_STYLE) | WS_GROUP);
+      if (i == 0) SetWindowLongW(box, GWL_STYLE, GetWindowLongW(box, GWL_STYLE) | WS_GROUP);
     }
 
     b.Origin(0, 0);
@@ -120,9 +121,11 @@ class FileOpPanel : public KindPanel {
 
   void ShowDialog() override {
     const FileOpOptions o = ReadOptions();
-    const std::string from = ShellList(o.from);
-    const std::string to = ShellList(o.to);
-    SHFILEOPSTRUCTA op{};
+    // The lists keep their NULs through the conversion: each name, NUL, and the final NUL, in UTF-16.
+    const std::wstring from = Wide(ShellList(o.from));
+    const std::wstring to = Wide(ShellList(o.to));
+    const std::wstring title = Wide(o.progressTitle);
+    SHFILEOPSTRUCTW op{};
     op.hwnd = owner();
     op.wFunc = FileOpFunc(o.operation);
     op.pFrom = from.c_str();
@@ -130,9 +133,9 @@ class FileOpPanel : public KindPanel {
     op.fFlags = static_cast<FILEOP_FLAGS>(FileOpFlags(o));
     op.hNameMappings = nullptr;
     // The title goes to the shell whenever one is typed; only the generated code asks for "Simple Progress".
-    op.lpszProgressTitle = o.progressTitle.empty() ? nullptr : o.progressTitle.c_str();
+    op.lpszProgressTitle = title.empty() ? nullptr : title.c_str();
     // The shell shows its own progress, confirmations and errors; nothing is read back.
-    SHFileOperationA(&op);
+    SHFileOperationW(&op);
   }
 
   GeneratedCode GenerateCode() const override { return GenerateFileOperation(ReadOptions(), LoadFrameTexts()); }
@@ -174,19 +177,19 @@ class FileOpPanel : public KindPanel {
     const FileOpClip candidates[] = {wanted, FileOpClip::DeleteFile, FileOpClip::CopyFiles, FileOpClip::CopyFile};
     for (FileOpClip clip : candidates) {
       const int id = ClipResourceId(clip);
-      if (SendMessageA(avi, ACM_OPENA, reinterpret_cast<WPARAM>(shell), reinterpret_cast<LPARAM>(MAKEINTRESOURCEA(id)))) {
-        SetPropA(avi, kClipProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(id)));
+      if (SendMessageW(avi, ACM_OPENW, reinterpret_cast<WPARAM>(shell), reinterpret_cast<LPARAM>(MAKEINTRESOURCEW(id)))) {
+        SetPropW(avi, Wide(kClipProperty).c_str(), reinterpret_cast<HANDLE>(static_cast<INT_PTR>(id)));
         return;
       }
     }
-    RemovePropA(avi, kClipProperty);
+    RemovePropW(avi, Wide(kClipProperty).c_str());
   }
 
   // The animation plays only while this kind is the current one.
   void Play() {
-    if (current_) SendMessageA(Item(IDC_aviFileOp), ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(0, 0xFFFF));
+    if (current_) SendMessageW(Item(IDC_aviFileOp), ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(0, 0xFFFF));
   }
-  void Stop() { SendMessageA(Item(IDC_aviFileOp), ACM_STOP, 0, 0); }
+  void Stop() { SendMessageW(Item(IDC_aviFileOp), ACM_STOP, 0, 0); }
 
   FileOpOptions ReadOptions() const {
     FileOpOptions o;

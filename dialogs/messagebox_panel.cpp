@@ -3,6 +3,7 @@
 #include "app/hints.h"
 #include "app/speed_button.h"
 #include "app/gdi_cache.h"
+#include "app/text.h"
 #include "app/win_util.h"
 #include "dialogs/kind_panel.h"
 #include "dialogs/messagebox_core.h"
@@ -43,7 +44,7 @@ class MessageBoxPanel : public KindPanel {
                            {"Information", "Confirm", "Warning", "Error"});
     SetText(caption, "Information");
     AddHint(caption, " String used for the dialog box title");
-    SendMessageA(Item(IDC_GroupBox1), WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont(-11)), FALSE);
+    SendMessageW(Item(IDC_GroupBox1), WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont(-11)), FALSE);
 
     b.Label(IDC_Label2, "Dialog Tit&le:", 9, 78, 100, 14);
     b.Memo(IDC_memText, "", 9, 94, 432, 38);
@@ -54,8 +55,8 @@ class MessageBoxPanel : public KindPanel {
     b.Radio(IDC_rbnTASKMODAL, "Task Modal", 16, 45, 153, 21, false, false);
     b.Radio(IDC_rbnSYSTEMMODAL, "System Modal", 16, 72, 153, 21, false, false);
     b.Check(IDC_chkAsProcedure, "Call As Procedure", 16, 115, 153, 17, false);
-    SetWindowLongA(Item(IDC_chkAsProcedure), GWL_STYLE,
-                   GetWindowLongA(Item(IDC_chkAsProcedure), GWL_STYLE) | WS_GROUP);
+    SetWindowLongW(Item(IDC_chkAsProcedure), GWL_STYLE,
+                   GetWindowLongW(Item(IDC_chkAsProcedure), GWL_STYLE) | WS_GROUP);
     b.Label(IDC_Label1, "&Variable:", 16, 144, 50, 14);
     b.Edit(IDC_edtVarName, "Result", 67, 140, 105, 21);
 
@@ -126,7 +127,7 @@ class MessageBoxPanel : public KindPanel {
   }
 
   void Reset() override {
-    SendMessageA(Item(IDC_cboCaption), CB_SETCURSEL, 0, 0);
+    SendMessageW(Item(IDC_cboCaption), CB_SETCURSEL, 0, 0);
     SetDown(Item(IDC_tbnInformation), true);
     SetText(Item(IDC_memText), "");
     SetDown(Item(IDC_btnOK_1), true);
@@ -138,7 +139,7 @@ class MessageBoxPanel : public KindPanel {
   void ShowDialog() override {
     const MessageBoxOptions o = ReadOptions();
     const std::string text = GetText(Item(IDC_memText));
-    MessageBoxA(owner(), text.c_str(), o.title.c_str(), MessageBoxFlags(o));
+    MessageBoxW(owner(), Wide(text).c_str(), Wide(o.title).c_str(), MessageBoxFlags(o));
   }
 
   GeneratedCode GenerateCode() const override { return GenerateMessageBox(ReadOptions(), LoadFrameTexts()); }

@@ -2,28 +2,23 @@
 // and the call of the Windows dialog.
 #include "dialogs/openfile_panel.h"
 
-#include <commdlg.h>
 #include <shlobj.h>
 
-#include <cstddef>
+#include <iterator>
+#include <string>
 
 #include "app/builder.h"
 #include "app/hints.h"
 #include "app/speed_button.h"
 #include "app/string_grid.h"
 #include "app/gdi_cache.h"
+#include "app/text.h"
 #include "app/win_util.h"
 #include "resource.h"
 
 namespace qm {
 
 namespace {
-
-// The pre-2000 size of the open-file-name record, which every Windows version accepts.
-constexpr DWORD kOpenFileNameSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
-#if defined(__i386__) || defined(_M_IX86)
-static_assert(kOpenFileNameSize == 76, "the 32-bit open-file-name record is 76 bytes");
-#endif
 
 const char kInitWith[] = "&Init Dialog with ";
 
@@ -51,8 +46,8 @@ LRESULT CALLBACK NoAcceleratorProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UI
 void PutTextWithCaretAtEnd(HWND edit, const std::string& text) {
   SetText(edit, text);
   SetFocus(edit);
-  const int length = GetWindowTextLengthA(edit);
-  SendMessageA(edit, EM_SETSEL, length, length);
+  const int length = GetWindowTextLengthW(edit);
+  SendMessageW(edit, EM_SETSEL, length, length);
 }
 
 }  // namespace
@@ -62,7 +57,7 @@ void PutTextWithCaretAtEnd(HWND edit, const std::string& text) {
 void FileDialogPanel::CreateControls(Builder& b) {
   b.Label(ids_.lblTitle, "&Title:", kLabelX, 14, 76, 13);
   HWND title = b.Edit(ids_.title, "", kFieldX, 10, kRight - kFieldX, kRowH);
-  SendMessageA(title, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont(-11)), FALSE);
+  SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont(-11)), FALSE);
 
   SpeedButtonStyle glyph;
   glyph.flat = true;
@@ -85,7 +80,7 @@ void FileDialogPanel::CreateControls(Builder& b) {
     HWND label = b.Label(ids_.lblIndex, "Filter &Index:", kColumnX, 116, 70, 13);
     SetWindowSubclass(label, NoAcceleratorProc, 0, 0);
     HWND edit = b.Spin(ids_.index, ids_.indexArrows, kColumnX + 74, 112, 60, kRowH, 1, 255, 1);
-    SetWindowLongA(edit, GWL_STYLE, GetWindowLongA(edit, GWL_STYLE) | ES_NUMBER);
+    SetWindowLongW(edit, GWL_STYLE, GetWindowLongW(edit, GWL_STYLE) | ES_NUMBER);
   };
   auto options = [&] {
     b.Group(ids_.group, " Options: ", kColumnX, 140, kColumnW, 108);
@@ -182,19 +177,25 @@ void FileDialogPanel::ReadCommon(FileDialogOptions& o) const {
 }
 
 void FileDialogPanel::ShowFileDialog(bool save, const FileDialogOptions& options, std::uint32_t flags) const {
-  FileDialogRecord record = PrepareFileDialog(options, flags);
-  OPENFILENAMEA ofn{};
+  const FileDialogRecord record = PrepareFileDialog(options, flags);
+  // The dialog takes UTF-16: the file name is cut to the record's buffer by characters, not by the bytes of its UTF-8.
+  wchar_t file[kFileNameBufferChars] = {};
+  CopyToBuffer(options.fileName, file, std::size(file));
+  const std::wstring filter = Wide(record.filterList);  // its NULs carry over
+  const std::wstring title = Wide(record.title);
+  const std::wstring initialDir = Wide(record.initialDir);
+  OPENFILENAMEW ofn{};
   ofn.lStructSize = kOpenFileNameSize;
   ofn.hwndOwner = owner();
-  ofn.lpstrFile = record.file.data();
-  ofn.nMaxFile = static_cast<DWORD>(record.file.size());
-  ofn.lpstrFilter = record.filterList.c_str();
-  ofn.lpstrTitle = record.hasTitle ? record.title.c_str() : nullptr;
-  ofn.lpstrInitialDir = record.hasInitialDir ? record.initialDir.c_str() : nullptr;
+  ofn.lpstrFile = file;
+  ofn.nMaxFile = static_cast<DWORD>(std::size(file));
+  ofn.lpstrFilter = filter.c_str();
+  ofn.lpstrTitle = record.hasTitle ? title.c_str() : nullptr;
+  ofn.lpstrInitialDir = record.hasInitialDir ? initialDir.c_str() : nullptr;
   ofn.nFilterIndex = record.filterIndex;
   ofn.Flags = record.flags;
-  if (save) GetSaveFileNameA(&ofn);
-  else GetOpenFileNameA(&ofn);
+  if (save) GetSaveFileNameW(&ofn);
+  else GetOpenFileNameW(&ofn);
 }
 
 // ---- the browse buttons ----
@@ -204,31 +205,31 @@ void FileDialogPanel::BrowseInitialDirectory() {
   HWND owner = this->owner();
   ScopedPidl desktop;
   if (FAILED(SHGetSpecialFolderLocation(owner, CSIDL_DESKTOP, desktop.put()))) desktop.reset();
-  char buffer[MAX_PATH + 1] = {};
-  BROWSEINFOA bi{};
+  wchar_t buffer[MAX_PATH + 1] = {};
+  BROWSEINFOW bi{};
   bi.hwndOwner = owner;
   bi.pidlRoot = desktop.get();
   bi.pszDisplayName = buffer;
-  bi.lpszTitle = "Select initial file directory.";
+  bi.lpszTitle = L"Select initial file directory.";
   bi.ulFlags = BIF_RETURNONLYFSDIRS;
-  ScopedPidl chosen(SHBrowseForFolderA(&bi));
-  if (!chosen || !SHGetPathFromIDListA(chosen.get(), buffer)) return;
-  buffer[MAX_PATH] = '\0';
-  PutTextWithCaretAtEnd(Item(ids_.dir), buffer);
+  ScopedPidl chosen(SHBrowseForFolderW(&bi));
+  if (!chosen || !SHGetPathFromIDListW(chosen.get(), buffer)) return;
+  buffer[MAX_PATH] = L'\0';
+  PutTextWithCaretAtEnd(Item(ids_.dir), Utf8(buffer));
 }
 
 void FileDialogPanel::BrowseFileName() {
   EnsureOle();
-  char file[kFileNameBufferChars] = {};
-  OPENFILENAMEA ofn{};
+  wchar_t file[kFileNameBufferChars] = {};
+  OPENFILENAMEW ofn{};
   ofn.lStructSize = kOpenFileNameSize;
   ofn.hwndOwner = owner();
   ofn.lpstrFile = file;
-  ofn.nMaxFile = sizeof file;
+  ofn.nMaxFile = static_cast<DWORD>(std::size(file));
   ofn.Flags = OFN_HIDEREADONLY;
-  if (!GetOpenFileNameA(&ofn)) return;
-  file[sizeof file - 1] = '\0';
-  PutTextWithCaretAtEnd(Item(ids_.file), file);
+  if (!GetOpenFileNameW(&ofn)) return;
+  file[std::size(file) - 1] = L'\0';
+  PutTextWithCaretAtEnd(Item(ids_.file), Utf8(file));
 }
 
 // ---- the Open panel ----

@@ -4,11 +4,21 @@
 #pragma once
 
 #include <windows.h>
+#include <commdlg.h>
+
+#include <cstddef>
 
 #include "dialogs/kind_panel.h"
 #include "dialogs/openfile_core.h"
 
 namespace qm {
+
+// The pre-2000 size of the open-file-name record, which every Windows version accepts (the wide record has the same
+// layout as the 8-bit one). Every open-file dialog of the panels passes it.
+constexpr DWORD kOpenFileNameSize = offsetof(OPENFILENAMEW, lpTemplateName) + sizeof(LPCWSTR);
+#if defined(__i386__) || defined(_M_IX86)
+static_assert(kOpenFileNameSize == 76, "the 32-bit open-file-name record is 76 bytes");
+#endif
 
 struct FileDialogPanelIds {
   int lblTitle, title, lblDir, dir, btnDir, lblFile, file, btnFile, lblFilter, grid, lblIndex, index, indexArrows;

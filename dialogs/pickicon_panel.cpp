@@ -3,13 +3,16 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
-#include <cstddef>
+#include <iterator>
+#include <string>
 
 #include "app/builder.h"
 #include "app/hints.h"
 #include "app/speed_button.h"
+#include "app/text.h"
 #include "app/win_util.h"
 #include "dialogs/kind_panel.h"
+#include "dialogs/openfile_panel.h"
 #include "dialogs/pickicon_core.h"
 #include "resource.h"
 
@@ -17,15 +20,9 @@ namespace qm {
 
 namespace {
 
-// shell32 exports the icon picker by this ordinal only.
+// shell32 exports the icon picker by this ordinal only; on the NT family its path is UTF-16.
 constexpr WORD kPickIconOrdinal = 62;
-using PickIconProc = int(WINAPI*)(HWND owner, void* path, UINT pathChars, int* iconIndex);
-
-// The open-file record as Windows before 2000 knows it: 76 bytes on 32-bit Windows.
-constexpr DWORD kOpenFileNameSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
-#ifndef _WIN64
-static_assert(kOpenFileNameSize == 76, "the pre-2000 open-file record");
-#endif
+using PickIconProc = int(WINAPI*)(HWND owner, wchar_t* path, UINT pathChars, int* iconIndex);
 
 // How long typing pauses before the typed file is read for its icon.
 constexpr UINT kIconPauseMs = 300;
@@ -36,14 +33,8 @@ constexpr UINT_PTR kIconTimer = 1;
 bool QuickToRead(const std::string& file) {
   const PathLocation where = LocatePath(file);
   if (where.place == PathPlace::Unc) return false;
-  const UINT type = GetDriveTypeA(where.place == PathPlace::Drive ? where.root.c_str() : nullptr);
+  const UINT type = GetDriveTypeW(where.place == PathPlace::Drive ? Wide(where.root).c_str() : nullptr);
   return type != DRIVE_REMOTE && type != DRIVE_REMOVABLE && type != DRIVE_CDROM;
-}
-
-bool OnNtFamily() {
-  OSVERSIONINFOA vi{};
-  vi.dwOSVersionInfoSize = sizeof vi;
-  return GetVersionExA(&vi) && vi.dwPlatformId == VER_PLATFORM_WIN32_NT;
 }
 
 class PickIconPanel : public KindPanel {
@@ -113,26 +104,15 @@ class PickIconPanel : public KindPanel {
   void ShowDialog() override {
     const PickIconOptions o = ReadOptions();
     // The buffer holds 260 characters with the zero: a longer path is cut, never written past the end.
-    const std::string_view path = PathForPicker(o.fileToOpen);
+    wchar_t path[kPickIconPathChars] = {};
+    CopyToBuffer(o.fileToOpen, path, std::size(path));
     int index = o.iconIndex;
-    ScopedModule shell(LoadLibraryA("shell32.dll"));
+    ScopedModule shell(LoadLibraryW(L"shell32.dll"));
     auto pick = shell ? reinterpret_cast<PickIconProc>(reinterpret_cast<void (*)()>(
                             GetProcAddress(shell.get(), MAKEINTRESOURCEA(kPickIconOrdinal))))
                       : nullptr;
     if (!pick) throw AppError("The shell offers no icon picker");
-    if (OnNtFamily()) {
-      wchar_t buffer[kPickIconPathChars] = {};
-      if (!path.empty()) {
-        const int n = MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), buffer,
-                                          static_cast<int>(kPickIconPathChars - 1));
-        buffer[n > 0 ? n : 0] = L'\0';
-      }
-      pick(owner(), buffer, kPickIconPathChars, &index);
-    } else {
-      char buffer[kPickIconPathChars] = {};
-      path.copy(buffer, kPickIconPathChars - 1);
-      pick(owner(), buffer, kPickIconPathChars, &index);
-    }
+    pick(owner(), path, static_cast<UINT>(std::size(path)), &index);
     // What the user picked stays in the dialog: the panel keeps its values.
   }
 
@@ -140,21 +120,21 @@ class PickIconPanel : public KindPanel {
 
  private:
   void btnIconFileClick() {
-    char file[MAX_PATH + 1] = {};
-    static const char kFilter[] =
-        "Win32 PE (*.exe, *.dll, *.ocx, *.cpl)\0*.exe;*.dll;*.ocx;*.cpl\0All Files (*.*)\0*.*\0";
-    OPENFILENAMEA ofn{};
+    wchar_t file[MAX_PATH + 1] = {};
+    static const wchar_t kFilter[] =
+        L"Win32 PE (*.exe, *.dll, *.ocx, *.cpl)\0*.exe;*.dll;*.ocx;*.cpl\0All Files (*.*)\0*.*\0";
+    OPENFILENAMEW ofn{};
     ofn.lStructSize = kOpenFileNameSize;
     ofn.hwndOwner = owner();
     ofn.lpstrFilter = kFilter;
     ofn.lpstrFile = file;
-    ofn.nMaxFile = sizeof file;
-    ofn.lpstrTitle = "Open Icon File";
+    ofn.nMaxFile = static_cast<DWORD>(std::size(file));
+    ofn.lpstrTitle = L"Open Icon File";
     ofn.Flags = OFN_HIDEREADONLY;
     EnsureOle();
-    if (!GetOpenFileNameA(&ofn)) return;
+    if (!GetOpenFileNameW(&ofn)) return;
     // A file chosen in the dialog is shown at once, wherever it lies: the dialog has just read its folder.
-    SetText(Item(IDC_edtFileToOpen), file);
+    SetText(Item(IDC_edtFileToOpen), Utf8(file));
     KillTimer(panel(), kIconTimer);
     ShowChosenIcon(true);
   }
@@ -162,17 +142,18 @@ class PickIconPanel : public KindPanel {
   // imgIcon shows the icon that the file and index name, or nothing when there is none or the file is not read.
   void ShowChosenIcon(bool chosen) {
     const std::string file = GetText(Item(IDC_edtFileToOpen));
+    const std::wstring path = Wide(file);
     HICON large = nullptr;
-    if (!file.empty() && file.size() < MAX_PATH && (chosen || QuickToRead(file))) {
+    if (!path.empty() && path.size() < MAX_PATH && (chosen || QuickToRead(file))) {
       const int index = SpinValue(Item(IDC_seIconIndex), 0);
-      ExtractIconExA(file.c_str(), index, &large, nullptr, 1);
+      ExtractIconExW(path.c_str(), index, &large, nullptr, 1);
     }
     SetIcon(large);
   }
 
   void SetIcon(HICON icon) {
     ScopedIcon next(icon);
-    SendMessageA(Item(IDC_imgIcon), STM_SETICON, reinterpret_cast<WPARAM>(next.get()), 0);
+    SendMessageW(Item(IDC_imgIcon), STM_SETICON, reinterpret_cast<WPARAM>(next.get()), 0);
     icon_ = std::move(next);  // the one shown before is destroyed only now that it is no longer shown
   }
 

@@ -18,7 +18,7 @@ namespace qm {
 namespace {
 
 #if defined(__i386__) || defined(_M_IX86)
-static_assert(sizeof(PRINTDLGA) == 66, "the 32-bit Print dialog record is packed");
+static_assert(sizeof(PRINTDLGW) == 66, "the 32-bit Print dialog record is packed");
 #endif
 
 struct DcTraits {
@@ -30,7 +30,7 @@ using ScopedDC = Scoped<HDC, DcTraits>;
 // What a Print dialog hands back: the printer's device context (PD_RETURNDC) and its device-mode and device-names
 // memory. The panel uses none of them; they are released when the test ends, whether confirmed or not.
 struct PrintDialogResult {
-  explicit PrintDialogResult(PRINTDLGA& pd) : dc(pd.hDC), devMode(pd.hDevMode), devNames(pd.hDevNames) {
+  explicit PrintDialogResult(PRINTDLGW& pd) : dc(pd.hDC), devMode(pd.hDevMode), devNames(pd.hDevNames) {
     pd.hDC = nullptr;
     pd.hDevMode = nullptr;
     pd.hDevNames = nullptr;
@@ -62,7 +62,7 @@ class PrintDlgPanel : public KindPanel {
     b.Group(IDC_grpCopies, " Copies ", 233, 5, 209, 105);
     b.Origin(233, 5);
     HWND collate = b.Check(IDC_chkCollate, "Co&llate", 122, 68, 78, 17, false);
-    SetWindowLongA(collate, GWL_STYLE, GetWindowLongA(collate, GWL_STYLE) | WS_GROUP);  // ends the range group
+    SetWindowLongW(collate, GWL_STYLE, GetWindowLongW(collate, GWL_STYLE) | WS_GROUP);  // ends the range group
     b.Label(IDC_lblCopies, "Number of &copies:", 12, 25, 110, 14);
     b.Spin(IDC_spCopies, IDC_spCopies_UD, 124, 21, 74, 21, 1, INT_MAX, 1);
     PictureBox(b, IDC_imgCollate, IDB_COLLATE, 12, 54);
@@ -141,7 +141,7 @@ class PrintDlgPanel : public KindPanel {
   // An owner-drawn picture box sized to its picture.
   static void PictureBox(Builder& b, int id, int picture, int x, int y) {
     BITMAP bm{};
-    if (HBITMAP p = Picture(picture)) GetObject(p, sizeof bm, &bm);
+    if (HBITMAP p = Picture(picture)) GetObjectW(p, sizeof bm, &bm);
     b.Make("STATIC", id, "", SS_OWNERDRAW, 0, x, y, bm.bmWidth, bm.bmHeight);
   }
 
@@ -187,7 +187,7 @@ class PrintDlgPanel : public KindPanel {
   }
 
   void TestDialog(const PrintOptions& o) {
-    PRINTDLGA pd{};
+    PRINTDLGW pd{};
     pd.lStructSize = sizeof pd;
     pd.hwndOwner = owner();
     pd.hDevMode = nullptr;
@@ -198,7 +198,7 @@ class PrintDlgPanel : public KindPanel {
     pd.Flags = PrintFlags(o);
     pd.nFromPage = PrintFromPage(o);
     pd.nToPage = PrintToPage(o);
-    PrintDlgA(&pd);  // the outcome is the dialog's own business: nothing is printed or written back
+    PrintDlgW(&pd);  // the outcome is the dialog's own business: nothing is printed or written back
     PrintDialogResult released(pd);
   }
 };

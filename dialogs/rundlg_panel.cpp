@@ -2,13 +2,13 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include <cstring>
 #include <vector>
 
 #include "app/builder.h"
 #include "app/hints.h"
 #include "app/speed_button.h"
 #include "app/gdi_cache.h"
+#include "app/text.h"
 #include "app/win_util.h"
 #include "dialogs/kind_panel.h"
 #include "dialogs/rundlg_core.h"
@@ -18,29 +18,16 @@ namespace qm {
 
 namespace {
 
-// shell32 exports the Run dialog by this ordinal only.
+// shell32 exports the Run dialog by this ordinal only; on the NT family its texts are UTF-16.
 constexpr WORD kRunDialogOrdinal = 61;
-using RunDialogProc = void(WINAPI*)(HWND owner, HICON icon, const void* directory, const void* title,
-                                    const void* description, UINT flags);
+using RunDialogProc = void(WINAPI*)(HWND owner, HICON icon, const wchar_t* directory, const wchar_t* title,
+                                    const wchar_t* description, UINT flags);
 
-bool OnNtFamily() {
-  OSVERSIONINFOA vi{};
-  vi.dwOSVersionInfoSize = sizeof vi;
-  return GetVersionExA(&vi) && vi.dwPlatformId == VER_PLATFORM_WIN32_NT;
-}
-
-// One text as the Run dialog takes it: UTF-16 on the NT family, the 8-bit text elsewhere, zero-terminated, in a
-// buffer of exactly the size the generated code allocates.
-std::vector<unsigned char> DialogText(const std::string& text, bool wide) {
-  std::vector<unsigned char> buffer(RunDlgBufferBytes(text.size(), wide), 0);
-  if (text.empty()) return buffer;
-  if (wide) {
-    // At most one wide character per byte of text, so the text and its zero always fit.
-    const int room = static_cast<int>(text.size());
-    MultiByteToWideChar(CP_ACP, 0, text.data(), room, reinterpret_cast<wchar_t*>(buffer.data()), room);
-  } else {
-    memcpy(buffer.data(), text.data(), text.size());
-  }
+// One text as the Run dialog takes it: UTF-16, zero-terminated, in a buffer of the size the generated code allocates
+// for a text of that many characters.
+std::vector<wchar_t> DialogText(const std::string& text) {
+  std::vector<wchar_t> buffer(RunDlgBufferBytes(Wide(text).size(), true) / sizeof(wchar_t));
+  CopyToBuffer(text, buffer.data(), buffer.size());
   return buffer;
 }
 
@@ -53,7 +40,7 @@ class RunDlgPanel : public KindPanel {
     b.Group(IDC_grpRunTitle, " Dialog Tit&le: ", 9, 5, 432, 52);
     b.Origin(9, 5);
     HWND title = b.Edit(IDC_edtRunTitle, "Run", 13, 21, 405, 21);
-    SendMessageA(title, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont(-11)), FALSE);
+    SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont(-11)), FALSE);
 
     b.Origin(0, 0);
     b.Label(IDC_lblDescription, "Dialog &Description:", 9, 63, 150, 14);
@@ -75,7 +62,7 @@ class RunDlgPanel : public KindPanel {
 
     b.Origin(0, 0);
     HWND flags = b.Group(IDC_grpRunFlags, " Flags: ", 257, 143, 185, 163);
-    SetWindowLongA(flags, GWL_STYLE, GetWindowLongA(flags, GWL_STYLE) | WS_GROUP);  // ends the icon's radio group
+    SetWindowLongW(flags, GWL_STYLE, GetWindowLongW(flags, GWL_STYLE) | WS_GROUP);  // ends the icon's radio group
     b.Origin(257, 143);
     b.Check(IDC_chkBrowseButton, "No &Browse Button", 16, 22, 160, 17, false);
     b.Check(IDC_chkDefaultItem, "No &Default Item Selected", 16, 50, 160, 17, false);
@@ -130,12 +117,11 @@ class RunDlgPanel : public KindPanel {
 
   void ShowDialog() override {
     const RunDlgOptions o = ReadOptions();
-    const bool wide = OnNtFamily();
-    const std::vector<unsigned char> title = DialogText(o.title, wide);
-    const std::vector<unsigned char> description = DialogText(o.description, wide);
-    const std::vector<unsigned char> directory = DialogText(o.directory, wide);
-    HICON icon = o.applicationIcon ? LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_QUILLMARK)) : nullptr;
-    ScopedModule shell(LoadLibraryA("shell32.dll"));
+    const std::vector<wchar_t> title = DialogText(o.title);
+    const std::vector<wchar_t> description = DialogText(o.description);
+    const std::vector<wchar_t> directory = DialogText(o.directory);
+    HICON icon = o.applicationIcon ? LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUILLMARK)) : nullptr;
+    ScopedModule shell(LoadLibraryW(L"shell32.dll"));
     auto run = shell ? reinterpret_cast<RunDialogProc>(reinterpret_cast<void (*)()>(
                            GetProcAddress(shell.get(), MAKEINTRESOURCEA(kRunDialogOrdinal))))
                      : nullptr;
@@ -156,19 +142,19 @@ class RunDlgPanel : public KindPanel {
     EnsureOle();
     ScopedPidl root;
     SHGetSpecialFolderLocation(owner(), 0, root.put());
-    char path[MAX_PATH + 1] = {};
-    BROWSEINFOA bi{};
+    wchar_t path[MAX_PATH + 1] = {};
+    BROWSEINFOW bi{};
     bi.hwndOwner = owner();
     bi.pidlRoot = root.get();
     bi.pszDisplayName = path;
-    bi.lpszTitle = "Select folder that will be open\n\rwhen Browse button is pressed.";
+    bi.lpszTitle = L"Select folder that will be open\n\rwhen Browse button is pressed.";
     bi.ulFlags = BIF_RETURNONLYFSDIRS;
-    ScopedPidl chosen(SHBrowseForFolderA(&bi));
+    ScopedPidl chosen(SHBrowseForFolderW(&bi));
     HWND directory = Item(IDC_edtDirectory);
-    if (chosen && SHGetPathFromIDListA(chosen.get(), path)) SetText(directory, path);
+    if (chosen && SHGetPathFromIDListW(chosen.get(), path)) SetText(directory, Utf8(path));
     SetFocus(directory);
-    const int end = GetWindowTextLengthA(directory);
-    SendMessageA(directory, EM_SETSEL, end, end);
+    const int end = GetWindowTextLengthW(directory);
+    SendMessageW(directory, EM_SETSEL, end, end);
   }
 
   RunDlgOptions ReadOptions() const {

@@ -5,6 +5,7 @@
 #include "app/builder.h"
 #include "app/hints.h"
 #include "app/speed_button.h"
+#include "app/text.h"
 #include "app/win_util.h"
 #include "dialogs/kind_panel.h"
 #include "dialogs/shellabout_core.h"
@@ -36,8 +37,8 @@ class ShellAboutPanel : public KindPanel {
     const std::string product = GetText(Item(IDC_edtApp));
     const std::string description = GetText(Item(IDC_memOtherStuff));
     // A shared icon of the program's resources: it stays loaded and is never destroyed.
-    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_QUILLMARK));
-    ShellAboutA(owner(), product.c_str(), description.c_str(), icon);
+    HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUILLMARK));
+    ShellAboutW(owner(), Wide(product).c_str(), Wide(description).c_str(), icon);
   }
 
   GeneratedCode GenerateCode() const override {
