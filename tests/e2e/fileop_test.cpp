@@ -94,27 +94,36 @@ class TempFolder {
             std::to_string(GetTickCount());
     CreateDirectoryA(path_.c_str(), nullptr);
   }
-  ~TempFolder() { Remove(path_); }
+  ~TempFolder() { Remove(WidePath()); }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
   std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+  // For names outside the ANSI code page.
+  std::wstring operator/(const std::wstring& name) const { return WidePath() + L"\\" + name; }
   const std::string& path() const { return path_; }
 
  private:
-  static void Remove(const std::string& dir) {
-    WIN32_FIND_DATAA f;
-    HANDLE h = FindFirstFileA((dir + "\\*").c_str(), &f);
+  std::wstring WidePath() const {
+    std::wstring wide(path_.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, path_.data(), static_cast<int>(path_.size()),
+                                                             wide.data(), static_cast<int>(wide.size()))));
+    return wide;
+  }
+  // Through the W functions, so that names of any script go too.
+  static void Remove(const std::wstring& dir) {
+    WIN32_FIND_DATAW f;
+    HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &f);
     if (h != INVALID_HANDLE_VALUE) {
       do {
-        const std::string name = f.cFileName;
-        if (name == "." || name == "..") continue;
-        const std::string full = dir + "\\" + name;
+        const std::wstring name = f.cFileName;
+        if (name == L"." || name == L"..") continue;
+        const std::wstring full = dir + L"\\" + name;
         if (f.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) Remove(full);
-        else DeleteFileA(full.c_str());
-      } while (FindNextFileA(h, &f));
+        else DeleteFileW(full.c_str());
+      } while (FindNextFileW(h, &f));
       FindClose(h);
     }
-    RemoveDirectoryA(dir.c_str());
+    RemoveDirectoryW(dir.c_str());
   }
   std::string path_;
 };
@@ -402,6 +411,30 @@ TEST_F(FileOpKind, TestCopiesMovesRenamesAndDeletesListedFilesOnly) {
   EXPECT_EQ(EntriesIn(dir.path()), 5);  // a, Bob's, keep, copies, moved
   EXPECT_EQ(EntriesIn(dir / "copies"), 1);
   EXPECT_EQ(EntriesIn(dir / "moved"), 0);
+}
+
+// A name outside the ANSI code page reaches the shell as typed, and the copy takes it.
+TEST_F(FileOpKind, TestCopiesAFileNamedInCyrillic) {
+  TempFolder dir;
+  const std::wstring name = L"Документ.txt";
+  ASSERT_TRUE(CreateDirectoryW((dir / L"src").c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryW((dir / L"dst").c_str(), nullptr));
+  HANDLE file = CreateFileW((dir / (L"src\\" + name)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  CloseHandle(file);
+  Program p;
+  p.Click(IDC_tbnFileOp);
+  p.SetCheck(IDC_NOCONFIRMATION, true);
+  p.SetCheck(IDC_ALLOWUNDO, false);
+  const auto putFirstRow = [&](int grid, const std::wstring& path) {
+    SendMessageW(p.Ctl(grid), SGM_SETCURRENTCELL, 0, 1);
+    SetWideText(filedlg::GridEditor(p.Ctl(grid)), path);
+  };
+  putFirstRow(IDC_strFrom, dir / (L"src\\" + name));
+  putFirstRow(IDC_strTo, dir / L"dst");
+  EXPECT_EQ(RunTest(p), 0);
+  EXPECT_NE(GetFileAttributesW((dir / (L"dst\\" + name)).c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(FileOpKind, TestSurvivesBadLists) {

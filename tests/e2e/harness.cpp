@@ -207,6 +207,18 @@ std::string WindowText(HWND hwnd) {
   return s;
 }
 
+void SetWideText(HWND hwnd, const std::wstring& text) {
+  SendMessageW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::wstring WideWindowText(HWND hwnd) {
+  const int n = static_cast<int>(SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0));
+  std::wstring s(static_cast<std::size_t>(n) + 1, L'\0');
+  const int got = static_cast<int>(SendMessageW(hwnd, WM_GETTEXT, n + 1, reinterpret_cast<LPARAM>(s.data())));
+  s.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+  return s;
+}
+
 std::string ClassOf(HWND hwnd) {
   char name[256] = {};
   GetClassNameA(hwnd, name, sizeof name);

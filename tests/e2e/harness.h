@@ -52,6 +52,9 @@ class Program {
 std::string ClipboardText();
 void PutClipboard(const std::string& text);
 std::string WindowText(HWND hwnd);
+// Text of any script goes in and comes out through the W messages: the A ones carry only the ANSI code page.
+void SetWideText(HWND hwnd, const std::wstring& text);
+std::wstring WideWindowText(HWND hwnd);
 std::string ClassOf(HWND hwnd);
 std::vector<HWND> Children(HWND parent);
 HWND ChildById(HWND parent, int id);

@@ -160,6 +160,22 @@ TEST_F(MessageBoxKind, TestShowsTheConfiguredMessageBox) {
   CloseBox(p, box);
 }
 
+// Texts beyond the ANSI code page reach the box as typed: Cyrillic and Greek in the title, Chinese and a character
+// outside the Basic Multilingual Plane (a surrogate pair) in the text.
+TEST_F(MessageBoxKind, TestShowsTextsOfAnyScript) {
+  Program p;
+  const std::wstring title = L"Внимание – Προσοχή";
+  const std::wstring text = L"文件已保存\r\n完成 \U0001F600";
+  SetWideText(p.Ctl(IDC_cboCaption), title);
+  SetWideText(p.Ctl(IDC_memText), text);
+  p.PostClick(IDC_btnTest);
+  HWND box = p.WaitForWindow("#32770");
+  ASSERT_TRUE(box);
+  EXPECT_EQ(WideWindowText(box), title);
+  EXPECT_EQ(WideWindowText(ChildById(box, 0xFFFF)), text);
+  CloseBox(p, box);
+}
+
 TEST_F(MessageBoxKind, CtrlTTestsWithoutAnIcon) {
   Program p;
   p.Click(IDC_tbnInformation);

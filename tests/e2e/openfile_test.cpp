@@ -352,6 +352,21 @@ TEST_F(OpenFileKind, LongFileNameIsCutForTheTestAndKeptWholeInTheCode) {
                     }));
 }
 
+// A name of 32,767 characters is cut to the dialog's buffer by characters, and a surrogate pair that the cut would
+// split is left out whole.
+TEST_F(OpenFileKind, TestCutsAVeryLongNameOfAnyScriptBetweenCharacters) {
+  Program p;
+  Start(p);
+  std::wstring name = std::wstring(259, L'ж') + L"\U0001F600";
+  name += std::wstring(32767 - name.size(), L'n');
+  SetWideText(p.Ctl(IDC_OpenFile), name);
+  p.PostClick(IDC_btnTest);
+  HWND dialog = p.WaitForWindow("#32770");
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(WideWindowText(ChildById(dialog, 1148)), std::wstring(259, L'ж'));
+  EXPECT_TRUE(Cancel(p, dialog));
+}
+
 TEST_F(OpenFileKind, ApostrophesNonAsciiEmptyPatternsAndFullGrid) {
   Program p;
   Start(p);
