@@ -6,7 +6,27 @@
 
 namespace qm {
 
-FrameTexts FrameTexts::Defaults() { return {QM_TEXT_HEADER1, QM_TEXT_HEADER2, QM_TEXT_HEADER3, QM_TEXT_FOOTER}; }
+TCodeTarget CodeTargetFromSetting(std::int32_t value) {
+  switch (value) {
+    case ctDelphiUnicode: return ctDelphiUnicode;
+    case ctFreePascal: return ctFreePascal;
+    default: return ctDelphiClassic;
+  }
+}
+
+const std::string& FrameTexts::Header1(TCodeTarget target) const {
+  switch (target) {
+    case ctDelphiUnicode: return header1Unicode;
+    case ctFreePascal: return header1FreePascal;
+    case ctDelphiClassic: break;
+  }
+  return header1;
+}
+
+FrameTexts FrameTexts::Defaults() {
+  return {QM_TEXT_HEADER1, QM_TEXT_HEADER2, QM_TEXT_HEADER3, QM_TEXT_FOOTER, QM_TEXT_HEADER1_DELPHI2009,
+          QM_TEXT_HEADER1_FPC};
+}
 
 namespace {
 // A line put together from its pieces, in one allocation of its final size.
@@ -20,13 +40,13 @@ std::string Concat(std::initializer_list<std::string_view> pieces) {
 }
 }  // namespace
 
-CodeWriter::CodeWriter(const FrameTexts& texts, std::size_t comments, std::size_t statements,
+CodeWriter::CodeWriter(const FrameTexts& texts, TCodeTarget target, std::size_t comments, std::size_t statements,
                        std::size_t declarations)
     : texts_(texts) {
   code_.fragment.reserve(1 + comments + statements + 1);
   code_.impl.reserve(statements);
   if (declarations > 0) code_.decl.reserve(1 + declarations);
-  code_.fragment.push_back(texts.header1);
+  code_.fragment.push_back(texts.Header1(target));
 }
 
 void CodeWriter::Comment(std::initializer_list<std::string_view> pieces) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -11,12 +12,25 @@
 
 namespace qm {
 
-// The comment lines of a clipboard fragment, as the string table holds them.
+// The compiler that generated code is written for. The classic target is the ANSI Delphi of 32-bit Windows; the
+// others differ from it only where their compilers need it (two-byte Char, 64-bit pointers, Free Pascal's own
+// declarations of the Windows functions).
+enum TCodeTarget : std::uint8_t { ctDelphiClassic = 0, ctDelphiUnicode = 1, ctFreePascal = 2 };
+inline constexpr TCodeTarget kCodeTargets[] = {ctDelphiClassic, ctDelphiUnicode, ctFreePascal};
+
+// The target a stored setting names: 0, 1 or 2; any other value is the classic target.
+TCodeTarget CodeTargetFromSetting(std::int32_t value);
+
+// The comment lines of a clipboard fragment, as the string table holds them. The first header line names the
+// target; the other lines are the same for all.
 struct FrameTexts {
-  std::string header1;  // first header line
+  std::string header1;  // first header line of the classic target
   std::string header2;  // "you may need to declare"
   std::string header3;  // "//var"
   std::string footer;
+  std::string header1Unicode{};     // first header line of the Delphi 2009 target
+  std::string header1FreePascal{};  // first header line of the Free Pascal target
+  const std::string& Header1(TCodeTarget target) const;
   static FrameTexts Defaults();
 };
 
@@ -37,9 +51,10 @@ struct GeneratedCode {
 // declarations pane empty, without a "var" of its own.
 class CodeWriter {
  public:
-  // The code of `comments` comment lines, `statements` statements and `declarations` variables (after "var"). A
-  // statement that only one of the two places holds counts as one there.
-  CodeWriter(const FrameTexts& texts, std::size_t comments, std::size_t statements, std::size_t declarations);
+  // The code of `comments` comment lines, `statements` statements and `declarations` variables (after "var"), for
+  // `target`. A statement that only one of the two places holds counts as one there.
+  CodeWriter(const FrameTexts& texts, TCodeTarget target, std::size_t comments, std::size_t statements,
+             std::size_t declarations);
 
   // A line of the fragment's comment block, from its pieces. All of them come before the first statement.
   void Comment(std::initializer_list<std::string_view> pieces);

@@ -38,13 +38,13 @@ std::uint32_t BrowseForFolderFlags(BffRestriction restriction) {
   return 0;
 }
 
-GeneratedCode GenerateBrowseForFolder(const BrowseForFolderOptions& o, const FrameTexts& texts) {
+GeneratedCode GenerateBrowseForFolder(const BrowseForFolderOptions& o, const FrameTexts& texts, TCodeTarget target) {
   const std::string& p = o.pidlVar;
   const std::string& s = o.stringVar;
   const std::string rootId = Decimal(RootFolderId(o.rootIndex));
   const std::initializer_list<std::string_view> root = {"  SHGetSpecialFolderLocation(Handle, ", rootId, ", pidlRoot);"};
 
-  CodeWriter out(texts, 5, 13, 3);
+  CodeWriter out(texts, target, 5, 13, 3);
   out.Comment({texts.header2});
   out.Comment({texts.header3});
   out.Comment({"//   lpbi: TBrowseInfo;"});
@@ -53,7 +53,9 @@ GeneratedCode GenerateBrowseForFolder(const BrowseForFolderOptions& o, const Fra
   out.Add({"with lpbi do"});
   out.Add({"begin"});
   out.Add({"  hwndOwner := Handle;"});
-  out.Add({"  GetMem(pszDisplayName, MAX_PATH); "});
+  // The shell writes up to MAX_PATH characters there, which are two bytes each in a Unicode program.
+  out.Add({target == ctDelphiUnicode ? "  GetMem(pszDisplayName, MAX_PATH * SizeOf(Char));"
+                                     : "  GetMem(pszDisplayName, MAX_PATH); "});
   // The editor's statements name the root after the flags.
   out.AddToFragment(root);
   out.Add({"  lpszTitle := PChar('", JoinMemoLines(o.titleLines), "');"});

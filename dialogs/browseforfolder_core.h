@@ -33,6 +33,7 @@ struct BrowseForFolderOptions {
   std::string stringVar = "sResult";
 };
 
-GeneratedCode GenerateBrowseForFolder(const BrowseForFolderOptions& options, const FrameTexts& texts);
+GeneratedCode GenerateBrowseForFolder(const BrowseForFolderOptions& options, const FrameTexts& texts,
+                                      TCodeTarget target);
 
 }  // namespace qm

@@ -100,7 +100,9 @@ class BrowseForFolderPanel : public KindPanel {
     }
   }
 
-  GeneratedCode GenerateCode() const override { return GenerateBrowseForFolder(ReadOptions(), LoadFrameTexts()); }
+  GeneratedCode GenerateCode() const override {
+    return GenerateBrowseForFolder(ReadOptions(), LoadFrameTexts(), ctDelphiClassic);
+  }
 
  private:
   void FillTree(HWND tree) {

@@ -31,10 +31,10 @@ std::uint32_t ColorFromParts(std::int32_t red, std::int32_t green, std::int32_t 
 
 std::uint32_t ChooseColorStart(const ChooseColorOptions& o) { return o.rgbInit ? o.color : 0; }
 
-GeneratedCode GenerateChooseColor(const ChooseColorOptions& o, const FrameTexts& texts) {
+GeneratedCode GenerateChooseColor(const ChooseColorOptions& o, const FrameTexts& texts, TCodeTarget target) {
   const std::string& v = o.varName;
 
-  CodeWriter out(texts, 5, o.rgbInit ? 12 : 11, 3);
+  CodeWriter out(texts, target, 5, o.rgbInit ? 12 : 11, 3);
   out.Comment({texts.header2});
   out.Comment({texts.header3});
   out.Comment({"//  cc: TChooseColor; { CommDlg must be in uses clause !}"});
@@ -53,7 +53,7 @@ GeneratedCode GenerateChooseColor(const ChooseColorOptions& o, const FrameTexts&
   }
   out.Add({"  Flags := ", Decimal(ChooseColorFlags(o)), ";"});
   out.Add({"end;"});
-  out.Add({"if ChooseColor(cc) then"});
+  out.Add({"if ChooseColor(", RecordArgumentPrefix(target), "cc) then"});
   out.Add({"  ", v, " := TColor(cc.rgbResult);"});
 
   out.Declare({"  cc: TChooseColor;"});

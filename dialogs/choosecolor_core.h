@@ -32,6 +32,6 @@ inline std::int32_t BlueOf(std::uint32_t color) { return static_cast<std::int32_
 // The rgbResult the dialog starts from: the initial colour with RGBINIT, else 0.
 std::uint32_t ChooseColorStart(const ChooseColorOptions& options);
 
-GeneratedCode GenerateChooseColor(const ChooseColorOptions& options, const FrameTexts& texts);
+GeneratedCode GenerateChooseColor(const ChooseColorOptions& options, const FrameTexts& texts, TCodeTarget target);
 
 }  // namespace qm

@@ -91,7 +91,9 @@ class ColorDlgPanel : public KindPanel {
     TestDialog(o);
   }
 
-  GeneratedCode GenerateCode() const override { return GenerateChooseColor(ReadOptions(), LoadFrameTexts()); }
+  GeneratedCode GenerateCode() const override {
+    return GenerateChooseColor(ReadOptions(), LoadFrameTexts(), ctDelphiClassic);
+  }
 
  private:
   // The swatch is the initial colour; the spins are its parts.

@@ -100,13 +100,13 @@ constexpr std::size_t kCommentLines = 6;      // header2, header3 and the four d
 constexpr std::size_t kFixedStatements = 21;  // the record set-up and the reading back of the chosen font
 }  // namespace
 
-GeneratedCode GenerateChooseFont(const ChooseFontOptions& o, const FrameTexts& texts) {
+GeneratedCode GenerateChooseFont(const ChooseFontOptions& o, const FrameTexts& texts, TCodeTarget target) {
   const std::string& v = o.varName;
   const bool both = o.initToLogFont && o.initWithVar;
   const std::size_t statements =
       kFixedStatements + (o.limitSize ? 2 : 0) + (o.initToLogFont ? 1 + StartValueCount(o) : 0);
 
-  CodeWriter out(texts, kCommentLines, statements, 3);
+  CodeWriter out(texts, target, kCommentLines, statements, 3);
   out.Comment({texts.header2});
   out.Comment({texts.header3});
   out.Comment({"//  cf: TChooseFont; { CommDlg must be in uses clause !}"});
@@ -133,7 +133,7 @@ GeneratedCode GenerateChooseFont(const ChooseFontOptions& o, const FrameTexts& t
   }
   if (o.initToLogFont) WriteStartValues(o, out);
   out.Add({"end;"});
-  out.Add({"if ChooseFont(cf) then with cf, lf, ", v, " do"});
+  out.Add({"if ChooseFont(", RecordArgumentPrefix(target), "cf) then with cf, lf, ", v, " do"});
   out.Add({"begin"});
   out.Add({"  Charset := lfCharset;"});
   out.Add({"  Color := rgbColors;"});

@@ -76,6 +76,6 @@ struct ChooseFontStart {
 };
 ChooseFontStart ChooseFontStartValues(const ChooseFontOptions& options);
 
-GeneratedCode GenerateChooseFont(const ChooseFontOptions& options, const FrameTexts& texts);
+GeneratedCode GenerateChooseFont(const ChooseFontOptions& options, const FrameTexts& texts, TCodeTarget target);
 
 }  // namespace qm

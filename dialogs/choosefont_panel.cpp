@@ -157,7 +157,9 @@ class FontDlgPanel : public KindPanel {
     TestDialog(o);
   }
 
-  GeneratedCode GenerateCode() const override { return GenerateChooseFont(ReadOptions(), LoadFrameTexts()); }
+  GeneratedCode GenerateCode() const override {
+    return GenerateChooseFont(ReadOptions(), LoadFrameTexts(), ctDelphiClassic);
+  }
 
  private:
   void LIMITSIZEClick() {

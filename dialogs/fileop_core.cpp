@@ -120,8 +120,8 @@ void WriteListAssignment(CodeWriter& out, std::string_view field, const Lines& e
 constexpr std::size_t kStatements = 16;  // the record filled in, the call, and the block for an aborted operation
 }  // namespace
 
-GeneratedCode GenerateFileOperation(const FileOpOptions& o, const FrameTexts& texts) {
-  CodeWriter out(texts, 3, kStatements, 1);
+GeneratedCode GenerateFileOperation(const FileOpOptions& o, const FrameTexts& texts, TCodeTarget target) {
+  CodeWriter out(texts, target, 3, kStatements, 1);
   out.Comment({texts.header2});
   out.Comment({texts.header3});
   out.Comment({"//   lpFileOp: TSHFileOpStruct; // ShellAPI must be in uses clause !"});

@@ -53,6 +53,6 @@ const char* ClipName(FileOpClip clip);
 // resource id), so that a test or an automation tool can tell which clip the user sees.
 constexpr const char* kClipProperty = "QmAviClip";
 
-GeneratedCode GenerateFileOperation(const FileOpOptions& options, const FrameTexts& texts);
+GeneratedCode GenerateFileOperation(const FileOpOptions& options, const FrameTexts& texts, TCodeTarget target);
 
 }  // namespace qm

@@ -138,7 +138,9 @@ class FileOpPanel : public KindPanel {
     SHFileOperationW(&op);
   }
 
-  GeneratedCode GenerateCode() const override { return GenerateFileOperation(ReadOptions(), LoadFrameTexts()); }
+  GeneratedCode GenerateCode() const override {
+    return GenerateFileOperation(ReadOptions(), LoadFrameTexts(), ctDelphiClassic);
+  }
 
  private:
   FileOp Operation() const {

@@ -22,9 +22,9 @@ const Capacity& CapacityAt(int index) {
 const char* FormatCapacityItem(int index) { return CapacityAt(index).item; }
 std::uint32_t FormatCapacityId(int index) { return CapacityAt(index).id; }
 
-GeneratedCode GenerateFormatDrive(const FormatDriveOptions& o, const FrameTexts& texts) {
+GeneratedCode GenerateFormatDrive(const FormatDriveOptions& o, const FrameTexts& texts, TCodeTarget target) {
   const bool asFunction = !o.asProcedure;
-  CodeWriter out(texts, asFunction ? 4 : 1, 1, asFunction ? 1 : 0);
+  CodeWriter out(texts, target, asFunction ? 4 : 1, 1, asFunction ? 1 : 0);
   out.Comment({"// ShellExt must be in uses clause !"});
   if (asFunction) {
     out.Comment({texts.header2});

@@ -21,6 +21,6 @@ struct FormatDriveOptions {
   std::string varName = "Result";
 };
 
-GeneratedCode GenerateFormatDrive(const FormatDriveOptions& options, const FrameTexts& texts);
+GeneratedCode GenerateFormatDrive(const FormatDriveOptions& options, const FrameTexts& texts, TCodeTarget target);
 
 }  // namespace qm

@@ -71,7 +71,9 @@ class FormatDrivePanel : public KindPanel {
     SHFormatDrive(owner(), static_cast<UINT>(o.drive), o.capacityId, o.options);
   }
 
-  GeneratedCode GenerateCode() const override { return GenerateFormatDrive(ReadOptions(), LoadFrameTexts()); }
+  GeneratedCode GenerateCode() const override {
+    return GenerateFormatDrive(ReadOptions(), LoadFrameTexts(), ctDelphiClassic);
+  }
 
  private:
   FormatDriveOptions ReadOptions() const {

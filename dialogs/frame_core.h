@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "core/code_writer.h"
 #include "core/integers.h"
@@ -29,5 +30,12 @@ enum TBuildMode : std::uint8_t { bmTest = 0, bmCopy = 1, bmEdit = 2 };
 
 // True for the twelve values that name a dialog kind (1 and everything above 12 name none).
 bool IsDialogKind(int value);
+
+// What stands before a common-dialog record passed to its function: Free Pascal's CommDlg takes a pointer to the
+// record where Delphi's takes the record itself as a var parameter.
+std::string_view RecordArgumentPrefix(TCodeTarget target);
+
+// Whether the code carries a branch for Windows 95, 98 and Me: a Unicode Delphi program never runs there.
+bool HasWindows9xBranch(TCodeTarget target);
 
 }  // namespace qm

@@ -43,16 +43,16 @@ std::uint32_t MessageBoxFlags(const MessageBoxOptions& o) {
   return n;
 }
 
-GeneratedCode GenerateMessageBox(const MessageBoxOptions& o, const FrameTexts& texts) {
+GeneratedCode GenerateMessageBox(const MessageBoxOptions& o, const FrameTexts& texts, TCodeTarget target) {
   const std::string text = JoinMemoLines(o.textLines);
   const std::string flags = Decimal(MessageBoxFlags(o));
   if (o.asProcedure) {
     // The call keeps its two blanks in the fragment, so the pane takes it as it stands.
-    CodeWriter out(texts, 0, 1, 0);
+    CodeWriter out(texts, target, 0, 1, 0);
     out.AddUnindented({"  MessageBox(Handle, PChar('", text, "'), PChar('", o.title, "'), ", flags, ");"});
     return out.Finish();
   }
-  CodeWriter out(texts, 3, 1, 1);
+  CodeWriter out(texts, target, 3, 1, 1);
   out.Comment({texts.header2});
   out.Comment({texts.header3});
   out.Comment({"//   ", o.varName, ": Integer;"});

@@ -47,6 +47,6 @@ struct MessageBoxOptions {
 };
 
 std::uint32_t MessageBoxFlags(const MessageBoxOptions& options);
-GeneratedCode GenerateMessageBox(const MessageBoxOptions& options, const FrameTexts& texts);
+GeneratedCode GenerateMessageBox(const MessageBoxOptions& options, const FrameTexts& texts, TCodeTarget target);
 
 }  // namespace qm

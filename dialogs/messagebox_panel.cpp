@@ -142,7 +142,9 @@ class MessageBoxPanel : public KindPanel {
     MessageBoxW(owner(), Wide(text).c_str(), Wide(o.title).c_str(), MessageBoxFlags(o));
   }
 
-  GeneratedCode GenerateCode() const override { return GenerateMessageBox(ReadOptions(), LoadFrameTexts()); }
+  GeneratedCode GenerateCode() const override {
+    return GenerateMessageBox(ReadOptions(), LoadFrameTexts(), ctDelphiClassic);
+  }
 
  private:
   // Red for the button that is down, blue for the rest of its row, black elsewhere.

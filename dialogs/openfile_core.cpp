@@ -91,13 +91,13 @@ int FilterIndexFromText(const std::string& text) {
 }
 
 GeneratedCode GenerateFileDialog(const FileDialogOptions& o, std::uint32_t flags, const FileDialogCodeVariant& v,
-                                 const FrameTexts& texts) {
+                                 const FrameTexts& texts, TCodeTarget target) {
   const std::size_t filterRows = FilterRowCount(o.gridRows);
   // Thirteen statements always; the title, the filters and the filter index each add one when set.
   const std::size_t statements =
       13 + std::size_t{!o.title.empty()} + std::size_t{filterRows > 0} + std::size_t{o.filterIndex != 1};
 
-  CodeWriter out(texts, 5, statements, 3);
+  CodeWriter out(texts, target, 5, statements, 3);
   out.Comment({texts.header2});
   out.Comment({texts.header3});
   out.Comment({"//   ofn: TOpenFileName; // CommDlg must be in uses clause !"});
@@ -111,7 +111,8 @@ GeneratedCode GenerateFileDialog(const FileDialogOptions& o, std::uint32_t flags
   out.Add({"  lStructSize := SizeOf(TOpenFileName);"});
   out.Add({"  hwndOwner := Handle;"});
   out.Add({"  lpstrFile := szFile;"});
-  out.Add({"  nMaxFile := SizeOf(szFile);"});
+  // nMaxFile counts characters: with a two-byte Char, SizeOf would promise the dialog twice the buffer.
+  out.Add({target == ctDelphiUnicode ? "  nMaxFile := Length(szFile);" : "  nMaxFile := SizeOf(szFile);"});
   if (!o.title.empty()) out.Add({"  lpstrTitle := PChar('", o.title, "');"});
   if (o.initialDir.empty()) {
     out.Add({"  lpstrInitialDir := nil;"});
@@ -139,7 +140,7 @@ GeneratedCode GenerateFileDialog(const FileDialogOptions& o, std::uint32_t flags
   if (o.filterIndex != 1) out.Add({"  nFilterIndex := ", Decimal(static_cast<std::int32_t>(o.filterIndex)), ";"});
   out.Add({"  Flags := ", Decimal(flags), ";"});
   out.Add({"end;"});
-  out.Add({"if ", v.function, "(ofn) then"});
+  out.Add({"if ", v.function, "(", RecordArgumentPrefix(target), "ofn) then"});
   out.Add({"  ", o.varName, " := StrPas(", v.result, ");"});
 
   out.Declare({"  ofn: TOpenFileName;"});
@@ -148,9 +149,9 @@ GeneratedCode GenerateFileDialog(const FileDialogOptions& o, std::uint32_t flags
   return out.Finish("CommDlg");
 }
 
-GeneratedCode GenerateOpenFile(const OpenFileOptions& o, const FrameTexts& texts) {
+GeneratedCode GenerateOpenFile(const OpenFileOptions& o, const FrameTexts& texts, TCodeTarget target) {
   static const FileDialogCodeVariant kOpen{"lpstrFile", "GetOpenFileName", "szFile"};
-  return GenerateFileDialog(o, OpenFileFlags(o), kOpen, texts);
+  return GenerateFileDialog(o, OpenFileFlags(o), kOpen, texts, target);
 }
 
 }  // namespace qm

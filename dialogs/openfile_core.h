@@ -78,7 +78,7 @@ FileDialogRecord PrepareFileDialog(const FileDialogOptions& options, std::uint32
 // The filter index as the spin edit's text gives it: a number, held within 1..255; anything else is 1.
 int FilterIndexFromText(const std::string& text);
 
-GeneratedCode GenerateOpenFile(const OpenFileOptions& options, const FrameTexts& texts);
+GeneratedCode GenerateOpenFile(const OpenFileOptions& options, const FrameTexts& texts, TCodeTarget target);
 
 // The lines in which the Open and Save kinds differ; everything else of their code is the same.
 struct FileDialogCodeVariant {
@@ -87,6 +87,6 @@ struct FileDialogCodeVariant {
   const char* result;      // what StrPas reads: "szFile" or "ofn.lpstrFile"
 };
 GeneratedCode GenerateFileDialog(const FileDialogOptions& options, std::uint32_t flags,
-                                 const FileDialogCodeVariant& variant, const FrameTexts& texts);
+                                 const FileDialogCodeVariant& variant, const FrameTexts& texts, TCodeTarget target);
 
 }  // namespace qm

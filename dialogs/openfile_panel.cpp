@@ -260,7 +260,9 @@ class OpenFilePanel : public FileDialogPanel {
     ShowFileDialog(false, o, OpenFileFlags(o));
   }
 
-  GeneratedCode GenerateCode() const override { return GenerateOpenFile(ReadOptions(), LoadFrameTexts()); }
+  GeneratedCode GenerateCode() const override {
+    return GenerateOpenFile(ReadOptions(), LoadFrameTexts(), ctDelphiClassic);
+  }
 
  private:
   OpenFileOptions ReadOptions() const {

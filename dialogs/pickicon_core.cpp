@@ -20,28 +20,35 @@ PathLocation LocatePath(std::string_view path) {
   return {};
 }
 
-GeneratedCode GeneratePickIcon(const PickIconOptions& o, const FrameTexts& texts) {
+GeneratedCode GeneratePickIcon(const PickIconOptions& o, const FrameTexts& texts, TCodeTarget target) {
   const std::string& v = o.fileNameVar;
   const std::string& x = o.iconIndexVar;
   const std::string& p = o.fileToOpen;
 
-  CodeWriter out(texts, 5, 13, 2);
+  const bool branch = HasWindows9xBranch(target);
+  const std::string_view indent = branch ? "  " : "";
+  CodeWriter out(texts, target, 5, branch ? 13 : 5, 2);
   out.Comment({"// unit ShellExt must be in uses clause !"});
   out.Comment({texts.header3});
   out.Comment({"//   ", v, ": Pointer;"});
   out.Comment({"//   ", x, ": DWORD;"});
   out.Comment({});
-  // The wide buffer holds MAX_PATH characters; the conversion may write no more than that.
-  out.Add({"if Win32Platform = VER_PLATFORM_WIN32_NT then"});
-  out.Add({"begin"});
-  out.Add({"  GetMem(", v, ", MAX_PATH*SizeOf(WideChar));"});
-  out.Add({"  StringToWideChar('", p, "', ", v, ", MAX_PATH);"});
-  out.Add({"end"});
-  out.Add({"else"});
-  out.Add({"begin"});
-  out.Add({"  GetMem(", v, ", MAX_PATH*SizeOf(AnsiChar));"});
-  out.Add({"  StrPCopy(", v, ", '", p, "');"});
-  out.Add({"end;"});
+  // The wide buffer holds MAX_PATH characters; the conversion may write no more than that. A Unicode program runs
+  // only on the NT family and needs no other buffer.
+  if (branch) {
+    out.Add({"if Win32Platform = VER_PLATFORM_WIN32_NT then"});
+    out.Add({"begin"});
+  }
+  out.Add({indent, "GetMem(", v, ", MAX_PATH*SizeOf(WideChar));"});
+  out.Add({indent, "StringToWideChar('", p, "', ", v, ", MAX_PATH);"});
+  if (branch) {
+    out.Add({"end"});
+    out.Add({"else"});
+    out.Add({"begin"});
+    out.Add({"  GetMem(", v, ", MAX_PATH*SizeOf(AnsiChar));"});
+    out.Add({"  StrPCopy(", v, ", '", p, "');"});
+    out.Add({"end;"});
+  }
   // The index line already carries its two blanks; call and release stay at the margin as in the fragment.
   out.AddUnindented({"  ", x, " := ", Decimal(o.iconIndex), ";"});
   out.AddUnindented({"SHPickIcon(Handle, ", v, ", MAX_PATH, ", x, ");"});

@@ -33,6 +33,6 @@ struct PathLocation {
 };
 PathLocation LocatePath(std::string_view path);
 
-GeneratedCode GeneratePickIcon(const PickIconOptions& options, const FrameTexts& texts);
+GeneratedCode GeneratePickIcon(const PickIconOptions& options, const FrameTexts& texts, TCodeTarget target);
 
 }  // namespace qm

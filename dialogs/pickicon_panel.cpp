@@ -116,7 +116,9 @@ class PickIconPanel : public KindPanel {
     // What the user picked stays in the dialog: the panel keeps its values.
   }
 
-  GeneratedCode GenerateCode() const override { return GeneratePickIcon(ReadOptions(), LoadFrameTexts()); }
+  GeneratedCode GenerateCode() const override {
+    return GeneratePickIcon(ReadOptions(), LoadFrameTexts(), ctDelphiClassic);
+  }
 
  private:
   void btnIconFileClick() {

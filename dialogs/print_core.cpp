@@ -31,8 +31,8 @@ std::uint16_t PrintToPage(const PrintOptions& o) {
 
 std::uint16_t PrintCopiesForRecord(const PrintOptions& o) { return Low16(o.copies); }
 
-GeneratedCode GeneratePrint(const PrintOptions& o, const FrameTexts& texts) {
-  CodeWriter out(texts, 3, 19, 1);
+GeneratedCode GeneratePrint(const PrintOptions& o, const FrameTexts& texts, TCodeTarget target) {
+  CodeWriter out(texts, target, 3, 19, 1);
   out.Comment({texts.header2});
   out.Comment({texts.header3});
   out.Comment({"//  pd: TPrintDlg; { CommDlg must be in uses clause !}"});
@@ -51,7 +51,7 @@ GeneratedCode GeneratePrint(const PrintOptions& o, const FrameTexts& texts) {
   out.Add({"  nFromPage := ", Decimal(static_cast<std::uint32_t>(PrintFromPage(o))), ";"});
   out.Add({"  nToPage := ", Decimal(static_cast<std::uint32_t>(PrintToPage(o))), ";"});
   out.Add({"end;"});
-  out.Add({"if PrintDlg(pd) then with pd do"});
+  out.Add({"if PrintDlg(", RecordArgumentPrefix(target), "pd) then with pd do"});
   out.Add({"begin"});
   // The placeholder comment stands in column 1 in both forms.
   out.AddUnindented("{ Place your code here}");

@@ -36,6 +36,6 @@ std::uint16_t PrintToPage(const PrintOptions& options);
 // The record's nCopies is 16 bits wide: the lowest 16 bits of the copies value.
 std::uint16_t PrintCopiesForRecord(const PrintOptions& options);
 
-GeneratedCode GeneratePrint(const PrintOptions& options, const FrameTexts& texts);
+GeneratedCode GeneratePrint(const PrintOptions& options, const FrameTexts& texts, TCodeTarget target);
 
 }  // namespace qm

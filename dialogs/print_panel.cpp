@@ -135,7 +135,9 @@ class PrintDlgPanel : public KindPanel {
     TestDialog(o);
   }
 
-  GeneratedCode GenerateCode() const override { return GeneratePrint(ReadOptions(), LoadFrameTexts()); }
+  GeneratedCode GenerateCode() const override {
+    return GeneratePrint(ReadOptions(), LoadFrameTexts(), ctDelphiClassic);
+  }
 
  private:
   // An owner-drawn picture box sized to its picture.

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "core/utf.h"
+
 namespace qm {
 
 const char* const kRunDefaultDescription =
@@ -30,7 +32,7 @@ struct RunText {
 std::string Number(std::size_t n) { return std::to_string(n); }
 }  // namespace
 
-GeneratedCode GenerateRunDlg(const RunDlgOptions& o, const FrameTexts& texts) {
+GeneratedCode GenerateRunDlg(const RunDlgOptions& o, const FrameTexts& texts, TCodeTarget target) {
   const std::string descriptionLiteral = JoinMemoLines(o.descriptionLines);
   const RunText items[3] = {
       {"lpTitle", o.title, !o.title.empty()},
@@ -42,10 +44,13 @@ GeneratedCode GenerateRunDlg(const RunDlgOptions& o, const FrameTexts& texts) {
   const RunText& directory = items[2];
   std::size_t present = 0;
   for (const RunText& t : items) present += std::size_t{t.present};
-  // Seven statements of the frame, and five for each text: two allocations, two copies and the release.
-  const std::size_t statements = 7 + 5 * present;
+  // A Unicode program has only the wide texts of the NT family to prepare: two statements and the release for each
+  // text. Otherwise seven statements of the frame, and five for each text: two allocations, two copies, the release.
+  const bool branch = HasWindows9xBranch(target);
+  const std::size_t statements = branch ? 7 + 5 * present : 1 + 3 * present;
+  const std::string_view indent = branch ? "  " : "";
 
-  CodeWriter out(texts, 6, statements, 3);
+  CodeWriter out(texts, target, 6, statements, 3);
   out.Comment({"// modules ShlellAPI, ShellExt must be in uses clause !"});
   out.Comment({texts.header2});
   out.Comment({"// lpTitle: Pointer;"});
@@ -54,23 +59,29 @@ GeneratedCode GenerateRunDlg(const RunDlgOptions& o, const FrameTexts& texts) {
   out.Comment({});
 
   // The statements as they stand in the fragment; the editor indents them by two more blanks.
-  out.Add({"if Win32Platform = VER_PLATFORM_WIN32_NT then"});
-  out.Add({"begin"});
+  if (branch) {
+    out.Add({"if Win32Platform = VER_PLATFORM_WIN32_NT then"});
+    out.Add({"begin"});
+  }
   for (const RunText& t : items) {
     if (!t.present) continue;
-    const std::size_t n = t.literal.size();
-    out.Add({"  GetMem(", t.var, ", ", Number(RunDlgBufferBytes(n, true)), ");"});
-    out.Add({"  StringToWideChar('", t.literal, "', PWideChar(", t.var, "), ", Number(n + 1), ");"});
+    // The literal's length in the characters of the target's strings: UTF-16 units where Char is two bytes, so
+    // that a character outside the Basic Multilingual Plane gets both of its halves.
+    const std::size_t n = target == ctDelphiUnicode ? ToUtf16(t.literal).size() : t.literal.size();
+    out.Add({indent, "GetMem(", t.var, ", ", Number(RunDlgBufferBytes(n, true)), ");"});
+    out.Add({indent, "StringToWideChar('", t.literal, "', PWideChar(", t.var, "), ", Number(n + 1), ");"});
   }
-  out.Add({"end"});
-  out.Add({"else"});
-  out.Add({"begin"});
-  for (const RunText& t : items) {
-    if (!t.present) continue;
-    out.Add({"  GetMem(", t.var, ", ", Number(RunDlgBufferBytes(t.literal.size(), false)), ");"});
-    out.Add({"  StrPCopy(PAnsiChar(", t.var, "), '", t.literal, "');"});
+  if (branch) {
+    out.Add({"end"});
+    out.Add({"else"});
+    out.Add({"begin"});
+    for (const RunText& t : items) {
+      if (!t.present) continue;
+      out.Add({"  GetMem(", t.var, ", ", Number(RunDlgBufferBytes(t.literal.size(), false)), ");"});
+      out.Add({"  StrPCopy(PAnsiChar(", t.var, "), '", t.literal, "');"});
+    }
+    out.Add({"end;"});
   }
-  out.Add({"end;"});
   // A text that is left out was never allocated: the dialog gets nil in its place, not an unassigned pointer.
   auto argument = [](const RunText& t) { return t.present ? t.var : std::string_view("nil"); };
   out.Add({"SHRunFile(Handle, ", o.applicationIcon ? "Application.Icon.Handle" : "0", ", ", argument(directory), ", ",

@@ -31,6 +31,6 @@ std::uint32_t RunDlgFlags(const RunDlgOptions& options);
 // its zero elsewhere.
 std::size_t RunDlgBufferBytes(std::size_t length, bool wide);
 
-GeneratedCode GenerateRunDlg(const RunDlgOptions& options, const FrameTexts& texts);
+GeneratedCode GenerateRunDlg(const RunDlgOptions& options, const FrameTexts& texts, TCodeTarget target);
 
 }  // namespace qm

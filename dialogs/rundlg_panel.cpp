@@ -129,7 +129,9 @@ class RunDlgPanel : public KindPanel {
     run(owner(), icon, directory.data(), title.data(), description.data(), RunDlgFlags(o));
   }
 
-  GeneratedCode GenerateCode() const override { return GenerateRunDlg(ReadOptions(), LoadFrameTexts()); }
+  GeneratedCode GenerateCode() const override {
+    return GenerateRunDlg(ReadOptions(), LoadFrameTexts(), ctDelphiClassic);
+  }
 
  private:
   void chkBrowseButtonClick() {

@@ -12,9 +12,9 @@ std::uint32_t SaveFileFlags(const SaveFileOptions& o) {
   return flags;
 }
 
-GeneratedCode GenerateSaveFile(const SaveFileOptions& o, const FrameTexts& texts) {
+GeneratedCode GenerateSaveFile(const SaveFileOptions& o, const FrameTexts& texts, TCodeTarget target) {
   static const FileDialogCodeVariant kSave{"szFile", "GetSaveFileName", "ofn.lpstrFile"};
-  return GenerateFileDialog(o, SaveFileFlags(o), kSave, texts);
+  return GenerateFileDialog(o, SaveFileFlags(o), kSave, texts, target);
 }
 
 }  // namespace qm

@@ -18,6 +18,6 @@ struct SaveFileOptions : FileDialogOptions {
 
 // Never carries the Explorer flag: the Save panel has no multiple selection.
 std::uint32_t SaveFileFlags(const SaveFileOptions& options);
-GeneratedCode GenerateSaveFile(const SaveFileOptions& options, const FrameTexts& texts);
+GeneratedCode GenerateSaveFile(const SaveFileOptions& options, const FrameTexts& texts, TCodeTarget target);
 
 }  // namespace qm

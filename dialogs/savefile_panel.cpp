@@ -30,7 +30,9 @@ class SaveFilePanel : public FileDialogPanel {
     ShowFileDialog(true, o, SaveFileFlags(o));
   }
 
-  GeneratedCode GenerateCode() const override { return GenerateSaveFile(ReadOptions(), LoadFrameTexts()); }
+  GeneratedCode GenerateCode() const override {
+    return GenerateSaveFile(ReadOptions(), LoadFrameTexts(), ctDelphiClassic);
+  }
 
  private:
   SaveFileOptions ReadOptions() const {

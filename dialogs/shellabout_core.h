@@ -12,6 +12,6 @@ struct ShellAboutOptions {
   Lines descriptionLines;  // the description memo's lines as the memo counts them
 };
 
-GeneratedCode GenerateShellAbout(const ShellAboutOptions& options, const FrameTexts& texts);
+GeneratedCode GenerateShellAbout(const ShellAboutOptions& options, const FrameTexts& texts, TCodeTarget target);
 
 }  // namespace qm

@@ -76,8 +76,8 @@ std::vector<qm::FilterRow> FilterGrid(int filled) {
 }
 
 template <typename Options>
-Generator Make(GeneratedCode (*generate)(const Options&, const FrameTexts&), Options options) {
-  return [generate, options](const FrameTexts& texts) { return generate(options, texts); };
+Generator Make(GeneratedCode (*generate)(const Options&, const FrameTexts&, qm::TCodeTarget), Options options) {
+  return [generate, options](const FrameTexts& texts) { return generate(options, texts, qm::ctDelphiClassic); };
 }
 
 std::vector<KindCase> Registry() {

@@ -205,7 +205,7 @@ std::vector<StateMaker> MessageBoxStates() {
   states.push_back([](const Place&) {
     State s{"messagebox_start", "the message box in its start state", {}, {}, {}, {}};
     MessageBoxOptions o;
-    s.code = GenerateMessageBox(o, Texts());
+    s.code = GenerateMessageBox(o, Texts(), ctDelphiClassic);
     s.postamble = {"Report('result=' + IntToStr(Result));"};
     s.directives = {{"window", "Information"}, {"text", "65535", ""}, {"icon", "1"}, {"buttons", "OK"},
                     {"default", "OK"}, {"press", "1"}, {"output", "result=1"}};
@@ -220,7 +220,7 @@ std::vector<StateMaker> MessageBoxStates() {
     o.button = MbButton::YESNOCANCEL_3;
     o.modality = MbModality::System;
     o.varName = "nAnswer";
-    s.code = GenerateMessageBox(o, Texts());
+    s.code = GenerateMessageBox(o, Texts(), ctDelphiClassic);
     s.postamble = {"Report('result=' + IntToStr(nAnswer));"};
     s.directives = {{"window", "Confirm"}, {"text", "65535", JoinedText(o.textLines)}, {"icon", "1"},
                     {"buttons", "&Yes", "&No", "Cancel"}, {"default", "Cancel"}, {"press", "7"},
@@ -233,7 +233,7 @@ std::vector<StateMaker> MessageBoxStates() {
     o.title = "";
     o.icon = MbIcon::None;
     o.button = MbButton::OKCANCEL_2;
-    s.code = GenerateMessageBox(o, Texts());
+    s.code = GenerateMessageBox(o, Texts(), ctDelphiClassic);
     s.postamble = {"Report('result=' + IntToStr(Result));"};
     s.directives = {{"window", ""}, {"text", "65535", ""}, {"icon", "0"}, {"buttons", "OK", "Cancel"},
                     {"default", "Cancel"}, {"press", "2"}, {"output", "result=2"}};
@@ -248,7 +248,7 @@ std::vector<StateMaker> MessageBoxStates() {
     o.button = MbButton::ABORTRETRYIGNORE_2;
     o.modality = MbModality::Task;
     o.asProcedure = true;
-    s.code = GenerateMessageBox(o, Texts());
+    s.code = GenerateMessageBox(o, Texts(), ctDelphiClassic);
     s.directives = {{"window", "Warning"}, {"text", "65535", "The printer is out of paper."}, {"icon", "1"},
                     {"buttons", "&Abort", "&Retry", "&Ignore"}, {"default", "&Retry"}, {"press", "3"}};
     return s;
@@ -261,7 +261,7 @@ std::vector<StateMaker> BrowseForFolderStates() {
   states.push_back([](const Place&) {
     State s{"browseforfolder_start", "the folder picker in its start state", {}, {}, {}, {}};
     BrowseForFolderOptions o;
-    s.code = GenerateBrowseForFolder(o, Texts());
+    s.code = GenerateBrowseForFolder(o, Texts(), ctDelphiClassic);
     s.postamble = {"Report('folder=' + sResult);"};
     s.directives = {{"window", "Browse for Folder"}, {"text", "14146", "Select folder"}, {"press", "2"},
                     {"output", "folder="}};
@@ -275,7 +275,7 @@ std::vector<StateMaker> BrowseForFolderStates() {
     o.titleLines = {"Choose the folder", "for the backups"};
     o.pidlVar = "pidlFolder";
     o.stringVar = "sFolder";
-    s.code = GenerateBrowseForFolder(o, Texts());
+    s.code = GenerateBrowseForFolder(o, Texts(), ctDelphiClassic);
     s.postamble = {"Report('folder=' + sFolder);"};
     s.directives = {{"window", "Browse for Folder"}, {"text", "14146", JoinedText(o.titleLines)}, {"press", "2"},
                     {"output", "folder="}};
@@ -287,7 +287,7 @@ std::vector<StateMaker> BrowseForFolderStates() {
     o.rootIndex = 8;  // Recycle Bin
     o.titleLines = {};
     o.restriction = BffRestriction::Printers;
-    s.code = GenerateBrowseForFolder(o, Texts());
+    s.code = GenerateBrowseForFolder(o, Texts(), ctDelphiClassic);
     s.postamble = {"Report('folder=' + sResult);"};
     s.directives = {{"window", "Browse for Folder"}, {"text", "14146", ""}, {"press", "2"}, {"output", "folder="}};
     return s;
@@ -300,7 +300,7 @@ std::vector<StateMaker> RunDlgStates() {
   states.push_back([](const Place&) {
     State s{"rundlg_start", "the Run dialog in its start state", {}, {}, {}, {}};
     RunDlgOptions o;
-    s.code = GenerateRunDlg(o, Texts());
+    s.code = GenerateRunDlg(o, Texts(), ctDelphiClassic);
     s.directives = {{"window", "Run"}, {"text", "12289", kRunDefaultDescription}, {"visible", "12288", "1"},
                     {"press", "2"}};
     return s;
@@ -314,7 +314,7 @@ std::vector<StateMaker> RunDlgStates() {
     o.applicationIcon = true;
     o.directory = "C:\\windows";
     o.noBrowse = o.noDefault = o.calcDirectory = o.noLabel = o.noSeparateMemory = true;
-    s.code = GenerateRunDlg(o, Texts());
+    s.code = GenerateRunDlg(o, Texts(), ctDelphiClassic);
     s.directives = {{"window", "Open a program"}, {"text", "12289", JoinedText(o.descriptionLines)},
                     {"visible", "12288", "0"}, {"press", "2"}};
     return s;
@@ -325,7 +325,7 @@ std::vector<StateMaker> RunDlgStates() {
     o.title = "";
     o.description = "";
     o.descriptionLines = {};
-    s.code = GenerateRunDlg(o, Texts());
+    s.code = GenerateRunDlg(o, Texts(), ctDelphiClassic);
     // Without texts the dialog shows its own title and description.
     s.directives = {{"window", "Run"}, {"press", "2"}};
     return s;
@@ -339,7 +339,7 @@ std::vector<StateMaker> FormatDriveStates() {
   states.push_back([](const Place&) {
     State s{"formatdrive_start", "the format dialog in its start state", {}, {}, {}, {}};
     FormatDriveOptions o;
-    s.code = GenerateFormatDrive(o, Texts());
+    s.code = GenerateFormatDrive(o, Texts(), ctDelphiClassic);
     s.postamble = {"Report('result=' + IntToStr(Result));"};
     s.directives = {{"no-window"}, {"output", "result=4294967293"}};
     return s;
@@ -351,7 +351,7 @@ std::vector<StateMaker> FormatDriveStates() {
     o.capacityId = FormatCapacityId(2);
     o.options = 1;
     o.varName = "nFormatResult";
-    s.code = GenerateFormatDrive(o, Texts());
+    s.code = GenerateFormatDrive(o, Texts(), ctDelphiClassic);
     s.postamble = {"Report('result=' + IntToStr(nFormatResult));"};
     s.directives = {{"no-window"}, {"output", "result=4294967293"}};
     return s;
@@ -362,7 +362,7 @@ std::vector<StateMaker> FormatDriveStates() {
     o.drive = 2;
     o.capacityId = FormatCapacityId(1);
     o.asProcedure = true;
-    s.code = GenerateFormatDrive(o, Texts());
+    s.code = GenerateFormatDrive(o, Texts(), ctDelphiClassic);
     s.directives = {{"no-window"}};
     return s;
   });
@@ -374,7 +374,7 @@ std::vector<StateMaker> ShellAboutStates() {
   states.push_back([](const Place&) {
     State s{"shellabout_start", "the shell About box with empty texts", {}, {}, {}, {}};
     ShellAboutOptions o;
-    s.code = GenerateShellAbout(o, Texts());
+    s.code = GenerateShellAbout(o, Texts(), ctDelphiClassic);
     s.directives = {{"window", "About "}, {"text", "100", ""}, {"text", "101", ""}, {"press", "1"}};
     return s;
   });
@@ -383,7 +383,7 @@ std::vector<StateMaker> ShellAboutStates() {
     ShellAboutOptions o;
     o.product = "Inventory Manager";
     o.descriptionLines = {"Version 2.1", "Built for the warehouse team"};
-    s.code = GenerateShellAbout(o, Texts());
+    s.code = GenerateShellAbout(o, Texts(), ctDelphiClassic);
     s.directives = {{"window", "About Inventory Manager"}, {"text", "100", "Inventory Manager"},
                     {"text", "101", JoinedText(o.descriptionLines)}, {"press", "1"}};
     return s;
@@ -397,7 +397,7 @@ std::vector<StateMaker> PickIconStates() {
   states.push_back([](const Place&) {
     State s{"pickicon_start", "the icon picker in its start state", {}, {}, {}, {}};
     PickIconOptions o;
-    s.code = GeneratePickIcon(o, Texts());
+    s.code = GeneratePickIcon(o, Texts(), ctDelphiClassic);
     s.postamble = {"Report('index=' + IntToStr(nIconIndex));"};
     s.directives = {{"no-window"}, {"output", "index=0"}};
     return s;
@@ -409,7 +409,7 @@ std::vector<StateMaker> PickIconStates() {
     o.iconIndex = 3;
     o.fileNameVar = "pIconFile";
     o.iconIndexVar = "nIcon";
-    s.code = GeneratePickIcon(o, Texts());
+    s.code = GeneratePickIcon(o, Texts(), ctDelphiClassic);
     s.postamble = {"Report('index=' + IntToStr(nIcon));"};
     s.directives = {{"no-window"}, {"output", "index=3"}};
     return s;
@@ -430,7 +430,7 @@ std::vector<StateMaker> FileOperationStates() {
     FileOpOptions o;
     o.from = {dir + "\\src\\a.txt", dir + "\\src\\b.txt"};
     o.to = {dir + "\\copies"};
-    s.code = GenerateFileOperation(o, Texts());
+    s.code = GenerateFileOperation(o, Texts(), ctDelphiClassic);
     s.postamble = FileOpReport();
     s.directives = {{"make-file", dir + "\\src\\a.txt", "alpha"}, {"make-file", dir + "\\src\\b.txt", "beta"},
                     {"no-window"}, {"output", "completed"},
@@ -447,7 +447,7 @@ std::vector<StateMaker> FileOperationStates() {
     o.progressTitle = "Copying the reports";
     o.from = {dir + "\\src\\a.txt", dir + "\\src\\b.txt"};
     o.to = {dir + "\\out\\first.txt", dir + "\\out\\second.txt"};
-    s.code = GenerateFileOperation(o, Texts());
+    s.code = GenerateFileOperation(o, Texts(), ctDelphiClassic);
     s.postamble = FileOpReport();
     s.directives = {{"make-file", dir + "\\src\\a.txt", "alpha"}, {"make-file", dir + "\\src\\b.txt", "beta"},
                     {"no-window"}, {"output", "completed"},
@@ -463,7 +463,7 @@ std::vector<StateMaker> FileOperationStates() {
     o.noConfirmation = true;
     o.from = {dir + "\\old1.txt", dir + "\\old2.txt"};
     o.to = {dir + "\\unused"};
-    s.code = GenerateFileOperation(o, Texts());
+    s.code = GenerateFileOperation(o, Texts(), ctDelphiClassic);
     s.postamble = FileOpReport();
     s.directives = {{"make-file", dir + "\\old1.txt", "one"}, {"make-file", dir + "\\old2.txt", "two"},
                     {"make-file", dir + "\\kept.txt", "kept"}, {"no-window"}, {"output", "completed"},
@@ -479,7 +479,7 @@ std::vector<StateMaker> FileOperationStates() {
     o.noConfirmation = true;
     o.from = {dir + "\\report.txt"};
     o.to = {dir + "\\archive"};
-    s.code = GenerateFileOperation(o, Texts());
+    s.code = GenerateFileOperation(o, Texts(), ctDelphiClassic);
     s.postamble = FileOpReport();
     s.directives = {{"make-file", dir + "\\report.txt", "monthly"}, {"make-folder", dir + "\\archive"},
                     {"no-window"}, {"output", "completed"},
@@ -493,7 +493,7 @@ std::vector<StateMaker> FileOperationStates() {
     o.operation = FileOp::Rename;
     o.from = {dir + "\\draft.txt"};
     o.to = {dir + "\\final.txt"};
-    s.code = GenerateFileOperation(o, Texts());
+    s.code = GenerateFileOperation(o, Texts(), ctDelphiClassic);
     s.postamble = FileOpReport();
     s.directives = {{"make-file", dir + "\\draft.txt", "text"}, {"no-window"}, {"output", "completed"},
                     {"no-file", dir + "\\draft.txt"}, {"file", dir + "\\final.txt", "text"}};
@@ -505,7 +505,7 @@ std::vector<StateMaker> FileOperationStates() {
     FileOpOptions o;
     o.simpleProgress = true;
     o.progressTitle = "";
-    s.code = GenerateFileOperation(o, Texts());
+    s.code = GenerateFileOperation(o, Texts(), ctDelphiClassic);
     // Nothing to do: the shell refuses the empty lists and touches no file.
     s.postamble = FileOpReport();
     s.directives = {{"make-file", dir + "\\untouched.txt", "same"}, {"no-window"}, {"output", "completed"},
@@ -522,7 +522,7 @@ std::vector<StateMaker> OpenFileStates() {
   states.push_back([](const Place&) {
     State s{"openfile_start", "the Open dialog in its start state", {}, {}, {}, {}};
     OpenFileOptions o;
-    s.code = GenerateOpenFile(o, Texts());
+    s.code = GenerateOpenFile(o, Texts(), ctDelphiClassic);
     s.preamble = StaleFileBuffer();
     s.postamble = {"Report('result=' + Result);"};
     s.directives = {{"window", "Open"}, {"text", "1148", ""}, {"press", "2"}, {"output", "result="}};
@@ -538,7 +538,7 @@ std::vector<StateMaker> OpenFileStates() {
     o.filterIndex = 2;
     o.allowMultiSelect = o.hideReadOnly = o.fileMustExist = o.pathMustExist = o.createPrompt = true;
     o.varName = "sReport";
-    s.code = GenerateOpenFile(o, Texts());
+    s.code = GenerateOpenFile(o, Texts(), ctDelphiClassic);
     s.preamble = StaleFileBuffer();
     s.postamble = {"Report('result=' + sReport);"};
     s.directives = {{"window", "Open a report"}, {"text", "1148", "win.ini"},
@@ -552,7 +552,7 @@ std::vector<StateMaker> OpenFileStates() {
     OpenFileOptions o;
     o.gridRows = {{"Anything", ""}};
     o.hideReadOnly = false;
-    s.code = GenerateOpenFile(o, Texts());
+    s.code = GenerateOpenFile(o, Texts(), ctDelphiClassic);
     s.preamble = StaleFileBuffer();
     s.postamble = {"Report('result=' + Result);"};
     s.directives = {{"window", "Open"}, {"text", "1148", ""}, {"items", "1136", "Anything"}, {"press", "2"},
@@ -565,7 +565,7 @@ std::vector<StateMaker> OpenFileStates() {
     o.fileName = "ignored.txt";
     o.initWithVar = true;
     o.varName = "sFileName";
-    s.code = GenerateOpenFile(o, Texts());
+    s.code = GenerateOpenFile(o, Texts(), ctDelphiClassic);
     s.preamble = StaleFileBuffer();
     s.preamble.push_back("sFileName := 'notes.txt';");
     s.postamble = {"Report('result=' + sFileName);"};
@@ -581,7 +581,7 @@ std::vector<StateMaker> SaveFileStates() {
     State s{"savefile_start", "the Save dialog in its start state", {}, {}, {}, {}};
     const std::string dir = p.Folder(s.name);
     SaveFileOptions o;
-    s.code = GenerateSaveFile(o, Texts());
+    s.code = GenerateSaveFile(o, Texts(), ctDelphiClassic);
     s.preamble = StaleFileBuffer();
     s.postamble = {"Report('result=' + Result);"};
     const std::string chosen = dir + "\\saved.txt";
@@ -599,7 +599,7 @@ std::vector<StateMaker> SaveFileStates() {
     o.filterIndex = 2;
     o.overwritePrompt = o.hideReadOnly = o.fileMustExist = o.pathMustExist = o.createPrompt = true;
     o.varName = "sTarget";
-    s.code = GenerateSaveFile(o, Texts());
+    s.code = GenerateSaveFile(o, Texts(), ctDelphiClassic);
     s.preamble = StaleFileBuffer();
     s.postamble = {"Report('result=' + sTarget);"};
     s.directives = {{"window", "Save the report"}, {"text", "1148", "report.txt"},
@@ -613,7 +613,7 @@ std::vector<StateMaker> SaveFileStates() {
     SaveFileOptions o;
     o.gridRows = {{"Anything", ""}};
     o.hideReadOnly = false;
-    s.code = GenerateSaveFile(o, Texts());
+    s.code = GenerateSaveFile(o, Texts(), ctDelphiClassic);
     s.preamble = StaleFileBuffer();
     s.postamble = {"Report('result=' + Result);"};
     s.directives = {{"window", "Save As"}, {"text", "1148", ""}, {"items", "1136", "Anything"}, {"press", "2"},
@@ -626,7 +626,7 @@ std::vector<StateMaker> SaveFileStates() {
     o.fileName = "ignored.txt";
     o.initWithVar = true;
     o.varName = "sTarget";
-    s.code = GenerateSaveFile(o, Texts());
+    s.code = GenerateSaveFile(o, Texts(), ctDelphiClassic);
     s.preamble = StaleFileBuffer();
     s.preamble.push_back("sTarget := 'draft.txt';");
     s.postamble = {"Report('result=' + sTarget);"};
@@ -641,7 +641,7 @@ std::vector<StateMaker> ChooseColorStates() {
   states.push_back([](const Place&) {
     State s{"choosecolor_start", "the Color dialog in its start state", {}, {}, {}, {}};
     ChooseColorOptions o;
-    s.code = GenerateChooseColor(o, Texts());
+    s.code = GenerateChooseColor(o, Texts(), ctDelphiClassic);
     s.postamble = {"Report('result=' + IntToHex(Result, 6));"};
     s.directives = {{"window", "Color"}, {"press", "1"}, {"output", "result=000000"}};
     return s;
@@ -653,7 +653,7 @@ std::vector<StateMaker> ChooseColorStates() {
     o.color = ColorFromParts(255, 128, 0);
     o.initWithVar = false;
     o.varName = "clrResult";
-    s.code = GenerateChooseColor(o, Texts());
+    s.code = GenerateChooseColor(o, Texts(), ctDelphiClassic);
     s.postamble = {"Report('result=' + IntToHex(clrResult, 6));"};
     s.directives = {{"window", "Color"}, {"text", "706", "255"}, {"text", "707", "128"}, {"text", "708", "0"},
                     {"press", "1"}, {"output", "result=0080FF"}};
@@ -666,7 +666,7 @@ std::vector<StateMaker> ChooseColorStates() {
     o.fullOpen = true;
     o.initWithVar = true;
     o.varName = "clrBack";
-    s.code = GenerateChooseColor(o, Texts());
+    s.code = GenerateChooseColor(o, Texts(), ctDelphiClassic);
     s.preamble = {"clrBack := $123456;"};
     s.postamble = {"Report('result=' + IntToHex(clrBack, 6));"};
     s.directives = {{"window", "Color"}, {"text", "706", "86"}, {"text", "707", "52"}, {"text", "708", "18"},
@@ -682,7 +682,7 @@ std::vector<StateMaker> PrintStates() {
   states.push_back([](const Place&) {
     State s{"print_start", "the Print dialog in its start state", {}, {}, {}, {}};
     PrintOptions o;
-    s.code = GeneratePrint(o, Texts());
+    s.code = GeneratePrint(o, Texts(), ctDelphiClassic);
     s.directives = {{"print-window", "Print"}, {"text", "1154", "1"}, {"checked", "1056", "1"}, {"press", "2"}};
     return s;
   });
@@ -694,7 +694,7 @@ std::vector<StateMaker> PrintStates() {
     o.toPage = "5";
     o.copies = 3;
     o.collate = o.printToFile = o.showHelp = true;
-    s.code = GeneratePrint(o, Texts());
+    s.code = GeneratePrint(o, Texts(), ctDelphiClassic);
     s.directives = {{"print-window", "Print"}, {"checked", "1058", "1"}, {"text", "1152", "2"}, {"text", "1153", "5"},
                     {"text", "1154", "3"}, {"checked", "1041", "1"}, {"checked", "1040", "1"}, {"press", "2"}};
     return s;
@@ -704,7 +704,7 @@ std::vector<StateMaker> PrintStates() {
     PrintOptions o;
     o.selection = true;
     o.disablePrintToFile = o.noPageNums = o.noSelection = o.noWarning = true;
-    s.code = GeneratePrint(o, Texts());
+    s.code = GeneratePrint(o, Texts(), ctDelphiClassic);
     s.directives = {{"print-window", "Print"}, {"enabled", "1058", "0"}, {"enabled", "1057", "0"},
                     {"enabled", "1040", "0"}, {"press", "2"}};
     return s;
@@ -713,7 +713,7 @@ std::vector<StateMaker> PrintStates() {
     State s{"print_empty", "the Print dialog for pages with empty page fields", {}, {}, {}, {}};
     PrintOptions o;
     o.pageNums = true;
-    s.code = GeneratePrint(o, Texts());
+    s.code = GeneratePrint(o, Texts(), ctDelphiClassic);
     // The dialog leaves a page field empty for 65535, the number that stands for no page.
     s.directives = {{"print-window", "Print"}, {"checked", "1058", "1"}, {"text", "1152", "1"}, {"text", "1153", ""},
                     {"press", "2"}};
@@ -742,7 +742,7 @@ std::vector<StateMaker> ChooseFontStates() {
   states.push_back([](const Place&) {
     State s{"choosefont_start", "the Font dialog in its start state", {}, {}, {}, {}};
     ChooseFontOptions o;
-    s.code = GenerateChooseFont(o, Texts());
+    s.code = GenerateChooseFont(o, Texts(), ctDelphiClassic);
     s.preamble = FontPreamble("Result");
     s.preamble.push_back("Result.Name := 'Unchanged';");
     s.postamble = {"Report('name=' + Result.Name);", "Result.Free;"};
@@ -760,7 +760,7 @@ std::vector<StateMaker> ChooseFontStates() {
     o.sample.color = 0x0000FF;
     o.sample.italic = true;
     o.varName = "fntSample";
-    s.code = GenerateChooseFont(o, Texts());
+    s.code = GenerateChooseFont(o, Texts(), ctDelphiClassic);
     s.preamble = FontPreamble("fntSample");
     s.postamble = FontReport("fntSample");
     s.directives = {{"window", "Font"}, {"text", "1136", "DejaVu Sans"}, {"text", "1137", "Italic"},
@@ -784,7 +784,7 @@ std::vector<StateMaker> ChooseFontStates() {
     o.sample.charset = 0;
     o.sample.pitch = 1;
     o.sample.bold = o.sample.underline = o.sample.strikeOut = true;
-    s.code = GenerateChooseFont(o, Texts());
+    s.code = GenerateChooseFont(o, Texts(), ctDelphiClassic);
     s.preamble = FontPreamble("Result");
     s.postamble = {"Result.Free;"};
     s.directives = {{"window", "Font"}, {"checked", "1040", "1"}, {"checked", "1041", "1"}, {"press", "2"}};
@@ -799,7 +799,7 @@ std::vector<StateMaker> ChooseFontStates() {
     o.minSize = 6;
     o.maxSize = 24;
     o.varName = "fntTitle";
-    s.code = GenerateChooseFont(o, Texts());
+    s.code = GenerateChooseFont(o, Texts(), ctDelphiClassic);
     s.preamble = FontPreamble("fntTitle");
     s.preamble.insert(s.preamble.end(), {"fntTitle.Name := 'DejaVu Sans';", "fntTitle.Height := -16;",
                                          "fntTitle.Style := [fsBold];", "fntTitle.Charset := ANSI_CHARSET;",

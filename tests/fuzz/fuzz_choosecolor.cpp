@@ -15,8 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   o.varName = in.Text();
   o.initWithVar = in.Bool();
   const qm::FrameTexts t = qm::FrameTexts::Defaults();
-  const qm::GeneratedCode code = qm::GenerateChooseColor(o, t);
-  fuzz::CheckFrame(code, t);
+  const qm::TCodeTarget target = in.Target();
+  const qm::GeneratedCode code = qm::GenerateChooseColor(o, t, target);
+  fuzz::CheckFrame(code, t, target);
 
   for (const auto& [lines, indent] : {std::pair{&code.fragment, "  "}, std::pair{&code.impl, "    "}}) {
     fuzz::CheckNumberLine(*lines, std::string(indent) + "Flags := ", ";", 0, 15, qm::ChooseColorFlags(o),

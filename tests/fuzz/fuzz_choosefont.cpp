@@ -37,8 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (in.Bool()) o.sample.pitch = in.Int<std::uint8_t>();
   o.varName = in.Text();
   const qm::FrameTexts t = qm::FrameTexts::Defaults();
-  const qm::GeneratedCode code = qm::GenerateChooseFont(o, t);
-  fuzz::CheckFrame(code, t);
+  const qm::TCodeTarget target = in.Target();
+  const qm::GeneratedCode code = qm::GenerateChooseFont(o, t, target);
+  fuzz::CheckFrame(code, t, target);
 
   const bool literal = o.initToLogFont && !o.initWithVar;
   for (const auto& [lines, indent] : {std::pair{&code.fragment, "  "}, std::pair{&code.impl, "    "}}) {

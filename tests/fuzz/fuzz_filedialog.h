@@ -21,16 +21,19 @@ inline void ReadFileDialogOptions(Input& in, qm::FileDialogOptions& o) {
   o.initWithVar = in.Bool();
 }
 
-inline void CheckFileDialog(const qm::GeneratedCode& code, const qm::FileDialogOptions& o, std::uint32_t flags,
-                            std::uint32_t mask) {
+inline void CheckFileDialog(const qm::GeneratedCode& code, const qm::FileDialogOptions& o, qm::TCodeTarget target,
+                            std::uint32_t flags, std::uint32_t mask) {
   const qm::FrameTexts t = qm::FrameTexts::Defaults();
-  CheckFrame(code, t);
+  CheckFrame(code, t, target);
+  // The dialog is told the buffer's length in characters, whatever a character's size.
+  const std::string maxFile = target == qm::ctDelphiUnicode ? "nMaxFile := Length(szFile);" : "nMaxFile := SizeOf(szFile);";
   // The file-name buffer is a local array: what a name or the variable does not fill must be cleared.
   const bool clearsBuffer = !o.initWithVar && o.fileName.empty();
   for (const auto& [lines, indent] : {std::pair{&code.fragment, "  "}, std::pair{&code.impl, "    "}}) {
     const auto clears = std::count(lines->begin(), lines->end(), std::string(indent) + "szFile[0] := #0;");
     Require(clears == (clearsBuffer ? 1 : 0),
             clearsBuffer ? "the file-name buffer is not cleared" : "the file-name buffer is cleared as well as filled");
+    Require(std::count(lines->begin(), lines->end(), indent + maxFile) == 1, "the buffer's length", maxFile);
     CheckNumberLine(*lines, std::string(indent) + "Flags := ", ";", 0, kUInt32Max, flags, "the dialog flags");
     if (o.filterIndex != 1)
       CheckNumberLine(*lines, std::string(indent) + "nFilterIndex := ", ";", kInt32Min, kInt32Max, o.filterIndex,

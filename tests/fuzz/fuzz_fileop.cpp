@@ -19,8 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   o.from = qm::ListEntries(fromCells);
   o.to = qm::ListEntries(toCells);
   const qm::FrameTexts t = qm::FrameTexts::Defaults();
-  const qm::GeneratedCode code = qm::GenerateFileOperation(o, t);
-  fuzz::CheckFrame(code, t);
+  const qm::TCodeTarget target = in.Target();
+  const qm::GeneratedCode code = qm::GenerateFileOperation(o, t, target);
+  fuzz::CheckFrame(code, t, target);
 
   // wFunc is one of FO_MOVE .. FO_RENAME; fFlags is a Word holding FOF_NOCONFIRMMKDIR and the checked options.
   for (const auto& [lines, indent] : {std::pair{&code.fragment, "  "}, std::pair{&code.impl, "    "}}) {

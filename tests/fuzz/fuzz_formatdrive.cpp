@@ -12,8 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   o.asProcedure = in.Bool();
   o.varName = in.Text();
   const qm::FrameTexts t = qm::FrameTexts::Defaults();
-  const qm::GeneratedCode code = qm::GenerateFormatDrive(o, t);
-  fuzz::CheckFrame(code, t);
+  const qm::TCodeTarget target = in.Target();
+  const qm::GeneratedCode code = qm::GenerateFormatDrive(o, t, target);
+  fuzz::CheckFrame(code, t, target);
 
   // SHFormatDrive(Handle, drive, capacity, options): the drive as the panel's Integer, the others as Cardinals.
   for (const std::string* line : {&code.fragment[code.fragment.size() - 2], &code.impl.back()}) {

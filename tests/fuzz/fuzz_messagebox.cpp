@@ -14,8 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   o.asProcedure = in.Bool();
   o.varName = in.Text();
   const qm::FrameTexts t = qm::FrameTexts::Defaults();
-  const qm::GeneratedCode code = qm::GenerateMessageBox(o, t);
-  fuzz::CheckFrame(code, t);
+  const qm::TCodeTarget target = in.Target();
+  const qm::GeneratedCode code = qm::GenerateMessageBox(o, t, target);
+  fuzz::CheckFrame(code, t, target);
 
   // The flags, the call's last argument: button set (0 to 5), default button, icon and modality bits only.
   const std::uint32_t flags = qm::MessageBoxFlags(o);

@@ -10,8 +10,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   o.iconIndex = in.Int<std::int32_t>();
   o.iconIndexVar = in.Text();
   const qm::FrameTexts t = qm::FrameTexts::Defaults();
-  const qm::GeneratedCode code = qm::GeneratePickIcon(o, t);
-  fuzz::CheckFrame(code, t);
+  const qm::TCodeTarget target = in.Target();
+  const qm::GeneratedCode code = qm::GeneratePickIcon(o, t, target);
+  fuzz::CheckFrame(code, t, target);
 
   // The index, as the spin field holds it (an Integer, negative ones too), after the allocation in both parts.
   const std::string prefix = "  " + o.iconIndexVar + " := ";

@@ -1,13 +1,17 @@
 // The Run dialog kind's generator with any options: title, description and directory of any bytes and length, any
 // icon and flags. Checks the buffer sizes it writes against the texts they hold.
+#include "core/utf.h"
 #include "dialogs/rundlg_core.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {
 
-// The wide and the 8-bit allocation of each text that is written, in one part (fragment or editor statements).
-void CheckBuffers(const qm::Lines& lines, const std::string& outer, const qm::RunDlgOptions& o) {
-  const std::string indent = outer + "  ";
+// The wide and the 8-bit allocation of each text that is written, in one part (fragment or editor statements); in
+// Unicode code, where the NT family's branch is all there is, the wide one alone, sized in UTF-16 units.
+void CheckBuffers(const qm::Lines& lines, const std::string& outer, const qm::RunDlgOptions& o,
+                  qm::TCodeTarget target) {
+  const bool branch = qm::HasWindows9xBranch(target);
+  const std::string indent = branch ? outer + "  " : outer;
   const struct {
     const char* var;
     std::string literal;
@@ -23,20 +27,22 @@ void CheckBuffers(const qm::Lines& lines, const std::string& outer, const qm::Ru
       fuzz::Require(sizes.empty(), "a text left out is still allocated", var);
       continue;
     }
-    fuzz::Require(sizes.size() == 2, "a text is not allocated twice (wide and 8-bit)", var);
+    fuzz::Require(sizes.size() == (branch ? 2u : 1u), "a text is not allocated once for each branch", var);
     // GetMem and StringToWideChar take an Integer.
     const auto wide = fuzz::CanonicalDecimal(sizes[0], 1, fuzz::kInt32Max);
-    const auto ansi = fuzz::CanonicalDecimal(sizes[1], 1, fuzz::kInt32Max);
-    fuzz::Require(wide && ansi, "a buffer size is no Integer in decimal", sizes[0] + " " + sizes[1]);
-    const auto n = static_cast<std::int64_t>(item.literal.size());
+    fuzz::Require(wide.has_value(), "a buffer size is no Integer in decimal", sizes[0]);
+    const auto bytes = static_cast<std::int64_t>(item.literal.size());
+    const auto n = branch ? bytes : static_cast<std::int64_t>(qm::ToUtf16(item.literal).size());
     fuzz::Require(*wide == 2 * n + 2, "the wide buffer does not hold the text and its zero", sizes[0]);
-    fuzz::Require(*ansi == n + 1, "the 8-bit buffer does not hold the text and its zero", sizes[1]);
     const std::string convert = indent + "StringToWideChar('" + item.literal + "', PWideChar(" + var + "), ";
     fuzz::CheckNumberLine(lines, convert, ");", 1, fuzz::kInt32Max, n + 1, "the characters converted");
     const std::string copy = indent + "StrPCopy(PAnsiChar(" + var + "), '" + item.literal + "');";
     bool copied = false;
     for (const std::string& line : lines) copied = copied || line == copy;
-    fuzz::Require(copied, "the 8-bit copy of a text is missing", var);
+    fuzz::Require(copied == branch, "the 8-bit copy of a text is not there exactly with the 8-bit branch", var);
+    if (!branch) continue;
+    const auto ansi = fuzz::CanonicalDecimal(sizes[1], 1, fuzz::kInt32Max);
+    fuzz::Require(ansi && *ansi == bytes + 1, "the 8-bit buffer does not hold the text and its zero", sizes[1]);
   }
   std::vector<std::string> args;
   for (const std::string& line : lines)
@@ -61,11 +67,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   o.noLabel = in.Bool();
   o.noSeparateMemory = in.Bool();
   const qm::FrameTexts t = qm::FrameTexts::Defaults();
-  const qm::GeneratedCode code = qm::GenerateRunDlg(o, t);
-  fuzz::CheckFrame(code, t);
+  const qm::TCodeTarget target = in.Target();
+  const qm::GeneratedCode code = qm::GenerateRunDlg(o, t, target);
+  fuzz::CheckFrame(code, t, target);
   // The fragment's statements end before the footer.
   const qm::Lines statements(code.fragment.begin() + 7, code.fragment.end() - 1);
-  CheckBuffers(statements, "", o);
-  CheckBuffers(code.impl, "  ", o);
+  CheckBuffers(statements, "", o, target);
+  CheckBuffers(code.impl, "  ", o, target);
   return 0;
 }

@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   o.fileMustExist = in.Bool();
   o.pathMustExist = in.Bool();
   o.createPrompt = in.Bool();
-  const qm::GeneratedCode code = qm::GenerateSaveFile(o, qm::FrameTexts::Defaults());
-  fuzz::CheckFileDialog(code, o, qm::SaveFileFlags(o), 0x2 | 0x4 | 0x1000 | 0x800 | 0x2000);
+  const qm::TCodeTarget target = in.Target();
+  const qm::GeneratedCode code = qm::GenerateSaveFile(o, qm::FrameTexts::Defaults(), target);
+  fuzz::CheckFileDialog(code, o, target, qm::SaveFileFlags(o), 0x2 | 0x4 | 0x1000 | 0x800 | 0x2000);
   return 0;
 }

@@ -76,6 +76,10 @@ class Input {
     return lines;
   }
 
+  // The compiler the code is for. Read after every option, so that an input which ran out of bytes before (every
+  // input kept from the time of a single target) stays the classic code it was.
+  qm::TCodeTarget Target() { return static_cast<qm::TCodeTarget>(p_.ConsumeIntegralInRange<int>(0, 2)); }
+
  private:
   FuzzedDataProvider p_;
   std::size_t longest_;
@@ -108,19 +112,22 @@ inline std::string LastLine(const std::string& text) {
 }
 
 inline bool IsFrameLine(const std::string& line, const qm::FrameTexts& t) {
-  return line == t.header1 || line == t.header2 || line == t.header3 || line == t.footer;
+  return line == t.header1 || line == t.header1Unicode || line == t.header1FreePascal || line == t.header2 ||
+         line == t.header3 || line == t.footer;
 }
 
-// What holds for every kind: the fragment runs from the first header line to the footer line, its clipboard text is
-// well formed with the same first and last line, and the editor's panes hold no header or footer line.
-inline void CheckFrame(const qm::GeneratedCode& code, const qm::FrameTexts& t) {
+// What holds for every kind: the fragment runs from the target's first header line to the footer line, its
+// clipboard text is well formed with the same first and last line, and the editor's panes hold no header or footer
+// line.
+inline void CheckFrame(const qm::GeneratedCode& code, const qm::FrameTexts& t, qm::TCodeTarget target) {
+  const std::string& header1 = t.Header1(target);
   Require(code.fragment.size() >= 2, "the fragment has fewer than two lines");
-  Require(code.fragment.front() == t.header1, "the fragment does not start with the first header line",
+  Require(code.fragment.front() == header1, "the fragment does not start with the target's first header line",
           code.fragment.front());
   Require(code.fragment.back() == t.footer, "the fragment does not end with the footer line", code.fragment.back());
   const std::string clip = qm::JoinCrLf(code.fragment);
   CheckClipboardText(clip);
-  Require(FirstLine(clip) == t.header1, "the clipboard text does not start with the first header line", clip);
+  Require(FirstLine(clip) == header1, "the clipboard text does not start with the first header line", clip);
   Require(LastLine(clip) == t.footer, "the clipboard text does not end with the footer line", clip);
   for (const qm::Lines* pane : {&code.uses, &code.decl, &code.impl}) {
     for (const std::string& line : *pane) Require(!IsFrameLine(line, t), "a pane holds a header or footer line", line);

@@ -17,7 +17,7 @@ TEST(Frame, CodeWriterFramesTheFragmentAndFillsOnlyThePanesItIsGiven) {
 
   // Nothing declared and no unit: both panes stay empty. A statement the two places order differently goes to each
   // on its own; one that the pane does not indent stands the same in both.
-  CodeWriter bare(t, 2, 4, 0);
+  CodeWriter bare(t, ctDelphiClassic, 2, 4, 0);
   bare.Comment({"// ", "a"});
   bare.Comment({});
   bare.Add({"b", "(c);"});
@@ -39,7 +39,7 @@ TEST(Frame, CodeWriterFramesTheFragmentAndFillsOnlyThePanesItIsGiven) {
   EXPECT_EQ(code.uses, Lines{});
   EXPECT_EQ(code.decl, Lines{});
 
-  CodeWriter declaring(t, 0, 0, 1);
+  CodeWriter declaring(t, ctDelphiClassic, 0, 0, 1);
   declaring.Declare({"  x", ": Integer;"});
   const GeneratedCode declared = declaring.Finish("ShellAPI, ShellExt");
   EXPECT_EQ(declared.fragment, (Lines{t.header1, t.footer}));
