@@ -4,14 +4,20 @@
 // the checker makes sure that none appears. Afterwards it compares the report the program wrote beside itself and the
 // files that a file operation left. Prints one line per program and ends with "N passed, N failed".
 //
+// Texts are UTF-8, in the manifest as in the checker; the dialogs' texts are read with the wide messages, so that a
+// title in any script compares exactly.
+//
 // Usage: dialog_checker <folder of the programs> <manifest> [--no-printer] [--only <program>]
 // --no-printer: no printer is known, so a Print dialog is replaced by Windows' message asking to install a printer,
 // or by nothing at all when that message is switched off; both are accepted where the manifest expects the dialog.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -73,18 +79,18 @@ std::vector<ProgramEntry> ReadManifest(const std::string& path) {
 
 std::string Narrow(const std::wstring& wide) {
   if (wide.empty()) return "";
-  const int n = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
+  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
                                     nullptr);
   std::string s(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), s.data(), n, nullptr, nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), static_cast<int>(wide.size()), s.data(), n, nullptr, nullptr);
   return s;
 }
 
 std::wstring Widen(const std::string& s) {
   if (s.empty()) return L"";
-  const int n = MultiByteToWideChar(CP_ACP, 0, s.c_str(), static_cast<int>(s.size()), nullptr, 0);
+  const int n = MultiByteToWideChar(CP_UTF8, 0, s.c_str(), static_cast<int>(s.size()), nullptr, 0);
   std::wstring w(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, s.c_str(), static_cast<int>(s.size()), w.data(), n);
+  MultiByteToWideChar(CP_UTF8, 0, s.c_str(), static_cast<int>(s.size()), w.data(), n);
   return w;
 }
 
@@ -207,6 +213,55 @@ std::string Joined(const std::vector<std::string>& items) {
   for (const std::string& item : items) s += (s.empty() ? "" : ", ") + Visible(item);
   return "[" + s + "]";
 }
+
+// Selects the first entry under a tree's root, as a user does who opens the root and takes its first folder; the
+// dialog fills an item's children when it opens.
+bool SelectFirstChild(HWND tree) {
+  HTREEITEM child = nullptr;
+  WaitFor(
+      [&] {
+        const LPARAM root = SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+        if (!root) return false;
+        SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, root);
+        child = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, root));
+        return child != nullptr;
+      },
+      kCheckTimeoutMs);
+  return child && SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(child));
+}
+
+// The user's Documents folder (CSIDL_PERSONAL) as the shell finds it, set to another folder while a program runs and
+// put back afterwards.
+class DocumentsFolder {
+ public:
+  explicit DocumentsFolder(const std::string& folder) {
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key_) != ERROR_SUCCESS) return;
+    wchar_t old[MAX_PATH * 2] = {};
+    DWORD size = sizeof old - sizeof(wchar_t);
+    had_ = RegQueryValueExW(key_, L"Personal", nullptr, &type_, reinterpret_cast<BYTE*>(old), &size) == ERROR_SUCCESS;
+    if (had_) old_.assign(old, size / sizeof(wchar_t));
+    Set(REG_SZ, Widen(folder) + L'\0');
+  }
+  ~DocumentsFolder() {
+    if (!key_) return;
+    if (had_) Set(type_, old_);
+    else RegDeleteValueW(key_, L"Personal");
+    RegCloseKey(key_);
+  }
+  DocumentsFolder(const DocumentsFolder&) = delete;
+  DocumentsFolder& operator=(const DocumentsFolder&) = delete;
+
+ private:
+  static constexpr const wchar_t* kKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+  void Set(DWORD type, const std::wstring& value) {
+    RegSetValueExW(key_, L"Personal", 0, type, reinterpret_cast<const BYTE*>(value.data()),
+                   static_cast<DWORD>(value.size() * sizeof(wchar_t)));
+  }
+  HKEY key_ = nullptr;
+  bool had_ = false;
+  DWORD type_ = REG_SZ;
+  std::wstring old_;
+};
 
 bool IsControlCheck(const std::string& what) {
   return what == "text" || what == "items" || what == "selected" || what == "checked" || what == "enabled" ||
@@ -336,9 +391,11 @@ Outcome RunProgram(const std::string& folder, const ProgramEntry& entry, bool no
   DeleteFileA(report.c_str());
 
   // Set up what the program works on.
+  std::unique_ptr<DocumentsFolder> documents;
   for (const Fields& d : entry.directives) {
     if (d[0] == "make-file" && !WriteWholeFile(d[1], d[2])) outcome.Fail("cannot make " + d[1]);
     if (d[0] == "make-folder") MakeFolders(d[1]);
+    if (d[0] == "documents") documents = std::make_unique<DocumentsFolder>(d[1]);
   }
   if (!outcome.problems.empty()) return outcome;
 
@@ -400,6 +457,9 @@ Outcome RunProgram(const std::string& folder, const ProgramEntry& entry, bool no
           HWND control = ControlById(dialog, std::atoi(d[1].c_str()));
           if (!control) outcome.Fail("no control " + d[1] + " to type into");
           else SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(d[2]).c_str()));
+        } else if (what == "select-child") {
+          HWND tree = ControlById(dialog, std::atoi(d[1].c_str()));
+          if (!tree || !SelectFirstChild(tree)) outcome.Fail("no entry to select in tree " + d[1]);
         }
       }
       if (!outcome.problems.empty()) outcome.Fail("what the dialog showed:\n" + DescribeDialog(dialog));

@@ -1,9 +1,10 @@
-// The compile check's program writer. For every dialog kind, in several states of its panel, it takes the code that
-// Quillmark generates in both of its forms (the Copy fragment, with its commented declarations moved into a var
-// section, and the three parts of the editor) and puts it into a method of a small form-like Pascal program. Next to
-// the programs it writes manifest.txt, which tells the Windows-side checker (dialog_checker.exe) what each program is
-// to show when it runs and what it must leave behind, and excluded.txt, the programs that are known not to compile
-// as generated, with the compiler's message they are expected to fail with and the reason.
+// The compile check's program writer. For every target compiler and every dialog kind, in several states of its
+// panel, it takes the code that Quillmark generates in both of its forms (the Copy fragment, with its commented
+// declarations moved into a var section, and the three parts of the editor) and puts it into a method of a small
+// form-like Pascal program. Next to the programs it writes programs.txt (each program and its target), manifest.txt,
+// which tells the Windows-side checker (dialog_checker.exe) what each program is to show when it runs and what it
+// must leave behind, and excluded.txt, the programs that are known not to compile as generated, with the compiler's
+// message they are expected to fail with and the reason.
 //
 // Usage: emit_programs <output folder> <work folder as a Windows path>
 // The work folder is where the file-operation programs' files are made; each program gets a folder of its own there.
@@ -44,14 +45,28 @@ struct State {
   Lines preamble;          // statements the programmer writes before the generated ones (as the code's comments ask)
   Lines postamble;         // statements after them that report what the code left in its variables
   std::vector<Directive> directives;  // what the checker sets up, sees, does and finds afterwards
+  std::string guarded{};   // a buffer of the code that gets a guard after it (GuardPreamble, GuardPostamble)
 };
+
+// What the program of a target is called: the classic target's programs keep the plain names.
+std::string TargetPrefix(TCodeTarget target) {
+  switch (target) {
+    case ctDelphiUnicode: return "unicode_";
+    case ctFreePascal: return "fpc_";
+    case ctDelphiClassic: break;
+  }
+  return "";
+}
 
 // Everything a state needs that depends on the program it goes into.
 struct Place {
   std::string root;  // the work folder, as a Windows path
   std::string form;  // "copy" or "edit"
-  // The program's own folder under the work folder; the program is named after its state and form.
-  std::string Folder(const std::string& stateName) const { return root + "\\" + stateName + "_" + form; }
+  TCodeTarget target;
+  // The program's own folder under the work folder; the program is named after its target, state and form.
+  std::string Folder(const std::string& stateName) const {
+    return root + "\\" + TargetPrefix(target) + stateName + "_" + form;
+  }
 };
 
 using StateMaker = std::function<State(const Place&)>;
@@ -125,24 +140,109 @@ ProgramParts EditForm(const GeneratedCode& code) {
   return {SplitUnits(code.uses), code.decl, code.impl};
 }
 
-std::string ProgramText(const std::string& name, const State& state, const std::string& form,
-                        const ProgramParts& parts) {
-  std::string units = "Windows, Messages, SysUtils, Classes";
+// The var section with a guard before the declaration of `guarded`: the compiler places a variable declared before
+// another at the higher address, so the guard lies right after the buffer, beyond the few bytes that align it.
+Lines GuardedVars(const Lines& vars, const std::string& guarded) {
+  Lines out;
+  for (const std::string& line : vars) {
+    if (Trim(line).rfind(guarded + ":", 0) == 0) out.push_back("  " + guarded + "Guard: array[0..7] of Byte;");
+    out.push_back(line);
+  }
+  return out;
+}
+
+// Free Pascal's SysUtils gives its numbers as AnsiString even to a Unicode program, where Delphi 2009 and later give
+// string: the reports take them through these, so that only the generated code could convert a string implicitly.
+const char* const kUnicodeReportRoutines = R"(function IntToStr(Value: Int64): string;
+begin
+  Result := string(SysUtils.IntToStr(Value));
+end;
+
+function IntToHex(Value: Int64; Digits: Integer): string;
+begin
+  Result := string(SysUtils.IntToHex(Value, Digits));
+end;
+
+)";
+
+// What the guarded programs fill the bytes after the buffer with, and find there again unless the code overran it.
+const char* const kGuardRoutines = R"({ Fills the bytes from the end of a buffer to the end of the guard after it. }
+procedure FillGuard(First, Last: PByte);
+begin
+  if (PtrUInt(Last) <= PtrUInt(First)) or (PtrUInt(Last) - PtrUInt(First) > 64) then
+    Report('the guard does not follow the buffer')
+  else
+    FillChar(First^, PtrUInt(Last) - PtrUInt(First), $A5);
+end;
+
+function GuardIntact(First, Last: PByte): Boolean;
+begin
+  Result := True;
+  while PtrUInt(First) < PtrUInt(Last) do
+  begin
+    if First^ <> $A5 then
+      Result := False;
+    Inc(First);
+  end;
+end;
+
+{ Reports each item of a list of texts that ends with an empty one, and where that empty one lies. }
+procedure ReportList(const List: PChar);
+var
+  Item: PChar;
+begin
+  Item := List;
+  while Item^ <> #0 do
+  begin
+    Report('item=' + string(Item));
+    Inc(Item, StrLen(Item) + 1);
+  end;
+  Report('end=' + IntToStr(Item - List));
+end;
+
+)";
+
+Lines GuardPreamble(const std::string& buffer) {
+  return {"FillGuard(PByte(@" + buffer + ") + SizeOf(" + buffer + "), PByte(@" + buffer + "Guard) + SizeOf(" + buffer +
+          "Guard));"};
+}
+
+Lines GuardPostamble(const std::string& buffer) {
+  return {"if GuardIntact(PByte(@" + buffer + ") + SizeOf(" + buffer + "), PByte(@" + buffer + "Guard) + SizeOf(" +
+              buffer + "Guard)) then",
+          "  Report('guard intact')", "else", "  Report('guard overwritten');"};
+}
+
+// The units a program names: what a form unit names in Delphi or Lazarus (FormStandIn stands for the form units),
+// then the code's own; for Delphi, whose declarations of some Windows functions differ from Free Pascal's, last the
+// unit that declares them as Delphi does.
+std::string ProgramUnits(const ProgramParts& parts, TCodeTarget target) {
+  std::string units = "Windows, Messages, SysUtils, Classes, FormStandIn";
   for (const std::string& unit : parts.units) units += ", " + unit;
-  units += ", FormCompat";
+  if (target != ctFreePascal) units += ", DelphiCompat";
+  return units;
+}
+
+std::string ProgramText(const std::string& name, const State& state, const std::string& form,
+                        const ProgramParts& parts, TCodeTarget target) {
   std::string t;
   t += "{ The compile check's program " + name + ": the code that Quillmark generates for " + state.about + ",\n";
   t += "  in its " + form + " form, inside a method of a form. }\n";
   t += "program " + name + ";\n\n";
-  t += "uses\n  " + units + ";\n\n";
+  // The texts of Unicode programs may hold any character; the source is UTF-8, as Delphi 2009 and later read it.
+  if (target == ctDelphiUnicode) t += "{$CODEPAGE UTF8}\n\n";
+  t += "uses\n  " + ProgramUnits(parts, target) + ";\n\n";
   t += "type\n  TForm1 = class(TForm)\n  public\n    procedure ShowDialog;\n  end;\n\n";
   t += "{ Appends one line to the report file beside the program, which the checker reads when the program ends. }\n";
   t += "procedure Report(const Line: string);\nvar\n  ReportFile: TextFile;\n  FileName: string;\nbegin\n";
   t += "  FileName := ChangeFileExt(ParamStr(0), '.out');\n  AssignFile(ReportFile, FileName);\n";
   t += "  if FileExists(FileName) then\n    Append(ReportFile)\n  else\n    Rewrite(ReportFile);\n";
   t += "  WriteLn(ReportFile, Line);\n  CloseFile(ReportFile);\nend;\n\n";
+  if (target == ctDelphiUnicode) t += kUnicodeReportRoutines;
+  if (!state.guarded.empty()) t += kGuardRoutines;
   t += "procedure TForm1.ShowDialog;\n";
-  for (const std::string& line : parts.vars) t += line + "\n";
+  for (const std::string& line : state.guarded.empty() ? parts.vars : GuardedVars(parts.vars, state.guarded))
+    t += line + "\n";
   t += "begin\n";
   for (const std::string& line : state.preamble) t += "  " + line + "\n";
   t += "{ ---- the generated code ---- }\n";
@@ -202,16 +302,16 @@ Lines StaleFileBuffer() { return {"FillChar(szFile, SizeOf(szFile), 'x');", "szF
 
 std::vector<StateMaker> MessageBoxStates() {
   std::vector<StateMaker> states;
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"messagebox_start", "the message box in its start state", {}, {}, {}, {}};
     MessageBoxOptions o;
-    s.code = GenerateMessageBox(o, Texts(), ctDelphiClassic);
+    s.code = GenerateMessageBox(o, Texts(), p.target);
     s.postamble = {"Report('result=' + IntToStr(Result));"};
     s.directives = {{"window", "Information"}, {"text", "65535", ""}, {"icon", "1"}, {"buttons", "OK"},
                     {"default", "OK"}, {"press", "1"}, {"output", "result=1"}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"messagebox_all", "the message box with every option set", {}, {}, {}, {}};
     MessageBoxOptions o;
     o.title = "Confirm";
@@ -220,26 +320,26 @@ std::vector<StateMaker> MessageBoxStates() {
     o.button = MbButton::YESNOCANCEL_3;
     o.modality = MbModality::System;
     o.varName = "nAnswer";
-    s.code = GenerateMessageBox(o, Texts(), ctDelphiClassic);
+    s.code = GenerateMessageBox(o, Texts(), p.target);
     s.postamble = {"Report('result=' + IntToStr(nAnswer));"};
     s.directives = {{"window", "Confirm"}, {"text", "65535", JoinedText(o.textLines)}, {"icon", "1"},
                     {"buttons", "&Yes", "&No", "Cancel"}, {"default", "Cancel"}, {"press", "7"},
                     {"output", "result=7"}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"messagebox_empty", "the message box with empty texts and no icon", {}, {}, {}, {}};
     MessageBoxOptions o;
     o.title = "";
     o.icon = MbIcon::None;
     o.button = MbButton::OKCANCEL_2;
-    s.code = GenerateMessageBox(o, Texts(), ctDelphiClassic);
+    s.code = GenerateMessageBox(o, Texts(), p.target);
     s.postamble = {"Report('result=' + IntToStr(Result));"};
     s.directives = {{"window", ""}, {"text", "65535", ""}, {"icon", "0"}, {"buttons", "OK", "Cancel"},
                     {"default", "Cancel"}, {"press", "2"}, {"output", "result=2"}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"messagebox_procedure", "the message box called as a procedure", {}, {}, {}, {}};
     MessageBoxOptions o;
     o.title = "Warning";
@@ -248,7 +348,7 @@ std::vector<StateMaker> MessageBoxStates() {
     o.button = MbButton::ABORTRETRYIGNORE_2;
     o.modality = MbModality::Task;
     o.asProcedure = true;
-    s.code = GenerateMessageBox(o, Texts(), ctDelphiClassic);
+    s.code = GenerateMessageBox(o, Texts(), p.target);
     s.directives = {{"window", "Warning"}, {"text", "65535", "The printer is out of paper."}, {"icon", "1"},
                     {"buttons", "&Abort", "&Retry", "&Ignore"}, {"default", "&Retry"}, {"press", "3"}};
     return s;
@@ -258,16 +358,16 @@ std::vector<StateMaker> MessageBoxStates() {
 
 std::vector<StateMaker> BrowseForFolderStates() {
   std::vector<StateMaker> states;
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"browseforfolder_start", "the folder picker in its start state", {}, {}, {}, {}};
     BrowseForFolderOptions o;
-    s.code = GenerateBrowseForFolder(o, Texts(), ctDelphiClassic);
+    s.code = GenerateBrowseForFolder(o, Texts(), p.target);
     s.postamble = {"Report('folder=' + sResult);"};
     s.directives = {{"window", "Browse for Folder"}, {"text", "14146", "Select folder"}, {"press", "2"},
                     {"output", "folder="}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"browseforfolder_all", "the folder picker with a two-line title, a root folder and other names",
             {}, {}, {}, {}};
     BrowseForFolderOptions o;
@@ -275,19 +375,19 @@ std::vector<StateMaker> BrowseForFolderStates() {
     o.titleLines = {"Choose the folder", "for the backups"};
     o.pidlVar = "pidlFolder";
     o.stringVar = "sFolder";
-    s.code = GenerateBrowseForFolder(o, Texts(), ctDelphiClassic);
+    s.code = GenerateBrowseForFolder(o, Texts(), p.target);
     s.postamble = {"Report('folder=' + sFolder);"};
     s.directives = {{"window", "Browse for Folder"}, {"text", "14146", JoinedText(o.titleLines)}, {"press", "2"},
                     {"output", "folder="}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"browseforfolder_empty", "the folder picker with an empty title, for printers", {}, {}, {}, {}};
     BrowseForFolderOptions o;
     o.rootIndex = 8;  // Recycle Bin
     o.titleLines = {};
     o.restriction = BffRestriction::Printers;
-    s.code = GenerateBrowseForFolder(o, Texts(), ctDelphiClassic);
+    s.code = GenerateBrowseForFolder(o, Texts(), p.target);
     s.postamble = {"Report('folder=' + sResult);"};
     s.directives = {{"window", "Browse for Folder"}, {"text", "14146", ""}, {"press", "2"}, {"output", "folder="}};
     return s;
@@ -297,15 +397,15 @@ std::vector<StateMaker> BrowseForFolderStates() {
 
 std::vector<StateMaker> RunDlgStates() {
   std::vector<StateMaker> states;
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"rundlg_start", "the Run dialog in its start state", {}, {}, {}, {}};
     RunDlgOptions o;
-    s.code = GenerateRunDlg(o, Texts(), ctDelphiClassic);
+    s.code = GenerateRunDlg(o, Texts(), p.target);
     s.directives = {{"window", "Run"}, {"text", "12289", kRunDefaultDescription}, {"visible", "12288", "1"},
                     {"press", "2"}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"rundlg_all", "the Run dialog with every text, the application's icon and every flag", {}, {}, {}, {}};
     RunDlgOptions o;
     o.title = "Open a program";
@@ -314,18 +414,18 @@ std::vector<StateMaker> RunDlgStates() {
     o.applicationIcon = true;
     o.directory = "C:\\windows";
     o.noBrowse = o.noDefault = o.calcDirectory = o.noLabel = o.noSeparateMemory = true;
-    s.code = GenerateRunDlg(o, Texts(), ctDelphiClassic);
+    s.code = GenerateRunDlg(o, Texts(), p.target);
     s.directives = {{"window", "Open a program"}, {"text", "12289", JoinedText(o.descriptionLines)},
                     {"visible", "12288", "0"}, {"press", "2"}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"rundlg_empty", "the Run dialog with empty texts", {}, {}, {}, {}};
     RunDlgOptions o;
     o.title = "";
     o.description = "";
     o.descriptionLines = {};
-    s.code = GenerateRunDlg(o, Texts(), ctDelphiClassic);
+    s.code = GenerateRunDlg(o, Texts(), p.target);
     // Without texts the dialog shows its own title and description.
     s.directives = {{"window", "Run"}, {"press", "2"}};
     return s;
@@ -336,33 +436,33 @@ std::vector<StateMaker> RunDlgStates() {
 std::vector<StateMaker> FormatDriveStates() {
   std::vector<StateMaker> states;
   // The shell here cannot format: the call comes back at once with SHFMT_NOFORMAT, and no dialog appears.
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"formatdrive_start", "the format dialog in its start state", {}, {}, {}, {}};
     FormatDriveOptions o;
-    s.code = GenerateFormatDrive(o, Texts(), ctDelphiClassic);
+    s.code = GenerateFormatDrive(o, Texts(), p.target);
     s.postamble = {"Report('result=' + IntToStr(Result));"};
     s.directives = {{"no-window"}, {"output", "result=4294967293"}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"formatdrive_all", "the format dialog for drive Z, 720 Kb, full", {}, {}, {}, {}};
     FormatDriveOptions o;
     o.drive = 25;
     o.capacityId = FormatCapacityId(2);
     o.options = 1;
     o.varName = "nFormatResult";
-    s.code = GenerateFormatDrive(o, Texts(), ctDelphiClassic);
+    s.code = GenerateFormatDrive(o, Texts(), p.target);
     s.postamble = {"Report('result=' + IntToStr(nFormatResult));"};
     s.directives = {{"no-window"}, {"output", "result=4294967293"}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"formatdrive_procedure", "the format dialog called as a procedure", {}, {}, {}, {}};
     FormatDriveOptions o;
     o.drive = 2;
     o.capacityId = FormatCapacityId(1);
     o.asProcedure = true;
-    s.code = GenerateFormatDrive(o, Texts(), ctDelphiClassic);
+    s.code = GenerateFormatDrive(o, Texts(), p.target);
     s.directives = {{"no-window"}};
     return s;
   });
@@ -371,19 +471,19 @@ std::vector<StateMaker> FormatDriveStates() {
 
 std::vector<StateMaker> ShellAboutStates() {
   std::vector<StateMaker> states;
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"shellabout_start", "the shell About box with empty texts", {}, {}, {}, {}};
     ShellAboutOptions o;
-    s.code = GenerateShellAbout(o, Texts(), ctDelphiClassic);
+    s.code = GenerateShellAbout(o, Texts(), p.target);
     s.directives = {{"window", "About "}, {"text", "100", ""}, {"text", "101", ""}, {"press", "1"}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"shellabout_texts", "the shell About box with a product and two lines of description", {}, {}, {}, {}};
     ShellAboutOptions o;
     o.product = "Inventory Manager";
     o.descriptionLines = {"Version 2.1", "Built for the warehouse team"};
-    s.code = GenerateShellAbout(o, Texts(), ctDelphiClassic);
+    s.code = GenerateShellAbout(o, Texts(), p.target);
     s.directives = {{"window", "About Inventory Manager"}, {"text", "100", "Inventory Manager"},
                     {"text", "101", JoinedText(o.descriptionLines)}, {"press", "1"}};
     return s;
@@ -394,22 +494,22 @@ std::vector<StateMaker> ShellAboutStates() {
 std::vector<StateMaker> PickIconStates() {
   std::vector<StateMaker> states;
   // The shell here has no icon picker of its own: the call comes back at once, with the index unchanged.
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"pickicon_start", "the icon picker in its start state", {}, {}, {}, {}};
     PickIconOptions o;
-    s.code = GeneratePickIcon(o, Texts(), ctDelphiClassic);
+    s.code = GeneratePickIcon(o, Texts(), p.target);
     s.postamble = {"Report('index=' + IntToStr(nIconIndex));"};
     s.directives = {{"no-window"}, {"output", "index=0"}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"pickicon_all", "the icon picker with a file, an index and other names", {}, {}, {}, {}};
     PickIconOptions o;
     o.fileToOpen = "C:\\windows\\system32\\shell32.dll";
     o.iconIndex = 3;
     o.fileNameVar = "pIconFile";
     o.iconIndexVar = "nIcon";
-    s.code = GeneratePickIcon(o, Texts(), ctDelphiClassic);
+    s.code = GeneratePickIcon(o, Texts(), p.target);
     s.postamble = {"Report('index=' + IntToStr(nIcon));"};
     s.directives = {{"no-window"}, {"output", "index=3"}};
     return s;
@@ -430,7 +530,7 @@ std::vector<StateMaker> FileOperationStates() {
     FileOpOptions o;
     o.from = {dir + "\\src\\a.txt", dir + "\\src\\b.txt"};
     o.to = {dir + "\\copies"};
-    s.code = GenerateFileOperation(o, Texts(), ctDelphiClassic);
+    s.code = GenerateFileOperation(o, Texts(), p.target);
     s.postamble = FileOpReport();
     s.directives = {{"make-file", dir + "\\src\\a.txt", "alpha"}, {"make-file", dir + "\\src\\b.txt", "beta"},
                     {"no-window"}, {"output", "completed"},
@@ -447,7 +547,7 @@ std::vector<StateMaker> FileOperationStates() {
     o.progressTitle = "Copying the reports";
     o.from = {dir + "\\src\\a.txt", dir + "\\src\\b.txt"};
     o.to = {dir + "\\out\\first.txt", dir + "\\out\\second.txt"};
-    s.code = GenerateFileOperation(o, Texts(), ctDelphiClassic);
+    s.code = GenerateFileOperation(o, Texts(), p.target);
     s.postamble = FileOpReport();
     s.directives = {{"make-file", dir + "\\src\\a.txt", "alpha"}, {"make-file", dir + "\\src\\b.txt", "beta"},
                     {"no-window"}, {"output", "completed"},
@@ -463,7 +563,7 @@ std::vector<StateMaker> FileOperationStates() {
     o.noConfirmation = true;
     o.from = {dir + "\\old1.txt", dir + "\\old2.txt"};
     o.to = {dir + "\\unused"};
-    s.code = GenerateFileOperation(o, Texts(), ctDelphiClassic);
+    s.code = GenerateFileOperation(o, Texts(), p.target);
     s.postamble = FileOpReport();
     s.directives = {{"make-file", dir + "\\old1.txt", "one"}, {"make-file", dir + "\\old2.txt", "two"},
                     {"make-file", dir + "\\kept.txt", "kept"}, {"no-window"}, {"output", "completed"},
@@ -479,7 +579,7 @@ std::vector<StateMaker> FileOperationStates() {
     o.noConfirmation = true;
     o.from = {dir + "\\report.txt"};
     o.to = {dir + "\\archive"};
-    s.code = GenerateFileOperation(o, Texts(), ctDelphiClassic);
+    s.code = GenerateFileOperation(o, Texts(), p.target);
     s.postamble = FileOpReport();
     s.directives = {{"make-file", dir + "\\report.txt", "monthly"}, {"make-folder", dir + "\\archive"},
                     {"no-window"}, {"output", "completed"},
@@ -493,7 +593,7 @@ std::vector<StateMaker> FileOperationStates() {
     o.operation = FileOp::Rename;
     o.from = {dir + "\\draft.txt"};
     o.to = {dir + "\\final.txt"};
-    s.code = GenerateFileOperation(o, Texts(), ctDelphiClassic);
+    s.code = GenerateFileOperation(o, Texts(), p.target);
     s.postamble = FileOpReport();
     s.directives = {{"make-file", dir + "\\draft.txt", "text"}, {"no-window"}, {"output", "completed"},
                     {"no-file", dir + "\\draft.txt"}, {"file", dir + "\\final.txt", "text"}};
@@ -505,7 +605,7 @@ std::vector<StateMaker> FileOperationStates() {
     FileOpOptions o;
     o.simpleProgress = true;
     o.progressTitle = "";
-    s.code = GenerateFileOperation(o, Texts(), ctDelphiClassic);
+    s.code = GenerateFileOperation(o, Texts(), p.target);
     // Nothing to do: the shell refuses the empty lists and touches no file.
     s.postamble = FileOpReport();
     s.directives = {{"make-file", dir + "\\untouched.txt", "same"}, {"no-window"}, {"output", "completed"},
@@ -519,16 +619,16 @@ std::vector<FilterRow> TwoFilters() { return {{"Text files", "*.txt"}, {"Setting
 
 std::vector<StateMaker> OpenFileStates() {
   std::vector<StateMaker> states;
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"openfile_start", "the Open dialog in its start state", {}, {}, {}, {}};
     OpenFileOptions o;
-    s.code = GenerateOpenFile(o, Texts(), ctDelphiClassic);
+    s.code = GenerateOpenFile(o, Texts(), p.target);
     s.preamble = StaleFileBuffer();
     s.postamble = {"Report('result=' + Result);"};
     s.directives = {{"window", "Open"}, {"text", "1148", ""}, {"press", "2"}, {"output", "result="}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"openfile_all", "the Open dialog with every text, two filters, an index and every option", {}, {}, {}, {}};
     OpenFileOptions o;
     o.title = "Open a report";
@@ -538,7 +638,7 @@ std::vector<StateMaker> OpenFileStates() {
     o.filterIndex = 2;
     o.allowMultiSelect = o.hideReadOnly = o.fileMustExist = o.pathMustExist = o.createPrompt = true;
     o.varName = "sReport";
-    s.code = GenerateOpenFile(o, Texts(), ctDelphiClassic);
+    s.code = GenerateOpenFile(o, Texts(), p.target);
     s.preamble = StaleFileBuffer();
     s.postamble = {"Report('result=' + sReport);"};
     s.directives = {{"window", "Open a report"}, {"text", "1148", "win.ini"},
@@ -546,26 +646,26 @@ std::vector<StateMaker> OpenFileStates() {
                     {"output", "result=C:\\windows\\win.ini"}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"openfile_empty", "the Open dialog with empty texts, a filter without pattern and no option", {}, {}, {},
             {}};
     OpenFileOptions o;
     o.gridRows = {{"Anything", ""}};
     o.hideReadOnly = false;
-    s.code = GenerateOpenFile(o, Texts(), ctDelphiClassic);
+    s.code = GenerateOpenFile(o, Texts(), p.target);
     s.preamble = StaleFileBuffer();
     s.postamble = {"Report('result=' + Result);"};
     s.directives = {{"window", "Open"}, {"text", "1148", ""}, {"items", "1136", "Anything"}, {"press", "2"},
                     {"output", "result="}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"openfile_initvar", "the Open dialog started from its variable", {}, {}, {}, {}};
     OpenFileOptions o;
     o.fileName = "ignored.txt";
     o.initWithVar = true;
     o.varName = "sFileName";
-    s.code = GenerateOpenFile(o, Texts(), ctDelphiClassic);
+    s.code = GenerateOpenFile(o, Texts(), p.target);
     s.preamble = StaleFileBuffer();
     s.preamble.push_back("sFileName := 'notes.txt';");
     s.postamble = {"Report('result=' + sFileName);"};
@@ -581,7 +681,7 @@ std::vector<StateMaker> SaveFileStates() {
     State s{"savefile_start", "the Save dialog in its start state", {}, {}, {}, {}};
     const std::string dir = p.Folder(s.name);
     SaveFileOptions o;
-    s.code = GenerateSaveFile(o, Texts(), ctDelphiClassic);
+    s.code = GenerateSaveFile(o, Texts(), p.target);
     s.preamble = StaleFileBuffer();
     s.postamble = {"Report('result=' + Result);"};
     const std::string chosen = dir + "\\saved.txt";
@@ -589,7 +689,7 @@ std::vector<StateMaker> SaveFileStates() {
                     {"press", "1"}, {"output", "result=" + chosen}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"savefile_all", "the Save dialog with every text, two filters, an index and every option", {}, {}, {}, {}};
     SaveFileOptions o;
     o.title = "Save the report";
@@ -599,7 +699,7 @@ std::vector<StateMaker> SaveFileStates() {
     o.filterIndex = 2;
     o.overwritePrompt = o.hideReadOnly = o.fileMustExist = o.pathMustExist = o.createPrompt = true;
     o.varName = "sTarget";
-    s.code = GenerateSaveFile(o, Texts(), ctDelphiClassic);
+    s.code = GenerateSaveFile(o, Texts(), p.target);
     s.preamble = StaleFileBuffer();
     s.postamble = {"Report('result=' + sTarget);"};
     s.directives = {{"window", "Save the report"}, {"text", "1148", "report.txt"},
@@ -607,26 +707,26 @@ std::vector<StateMaker> SaveFileStates() {
                     {"output", "result="}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"savefile_empty", "the Save dialog with empty texts, a filter without pattern and no option", {}, {}, {},
             {}};
     SaveFileOptions o;
     o.gridRows = {{"Anything", ""}};
     o.hideReadOnly = false;
-    s.code = GenerateSaveFile(o, Texts(), ctDelphiClassic);
+    s.code = GenerateSaveFile(o, Texts(), p.target);
     s.preamble = StaleFileBuffer();
     s.postamble = {"Report('result=' + Result);"};
     s.directives = {{"window", "Save As"}, {"text", "1148", ""}, {"items", "1136", "Anything"}, {"press", "2"},
                     {"output", "result="}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"savefile_initvar", "the Save dialog started from its variable", {}, {}, {}, {}};
     SaveFileOptions o;
     o.fileName = "ignored.txt";
     o.initWithVar = true;
     o.varName = "sTarget";
-    s.code = GenerateSaveFile(o, Texts(), ctDelphiClassic);
+    s.code = GenerateSaveFile(o, Texts(), p.target);
     s.preamble = StaleFileBuffer();
     s.preamble.push_back("sTarget := 'draft.txt';");
     s.postamble = {"Report('result=' + sTarget);"};
@@ -638,35 +738,35 @@ std::vector<StateMaker> SaveFileStates() {
 
 std::vector<StateMaker> ChooseColorStates() {
   std::vector<StateMaker> states;
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"choosecolor_start", "the Color dialog in its start state", {}, {}, {}, {}};
     ChooseColorOptions o;
-    s.code = GenerateChooseColor(o, Texts(), ctDelphiClassic);
+    s.code = GenerateChooseColor(o, Texts(), p.target);
     s.postamble = {"Report('result=' + IntToHex(Result, 6));"};
     s.directives = {{"window", "Color"}, {"press", "1"}, {"output", "result=000000"}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"choosecolor_all", "the Color dialog with every option and a colour of its own", {}, {}, {}, {}};
     ChooseColorOptions o;
     o.fullOpen = o.preventFullOpen = o.rgbInit = o.showHelp = true;
     o.color = ColorFromParts(255, 128, 0);
     o.initWithVar = false;
     o.varName = "clrResult";
-    s.code = GenerateChooseColor(o, Texts(), ctDelphiClassic);
+    s.code = GenerateChooseColor(o, Texts(), p.target);
     s.postamble = {"Report('result=' + IntToHex(clrResult, 6));"};
     s.directives = {{"window", "Color"}, {"text", "706", "255"}, {"text", "707", "128"}, {"text", "708", "0"},
                     {"press", "1"}, {"output", "result=0080FF"}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"choosecolor_initvar", "the Color dialog started from its variable", {}, {}, {}, {}};
     ChooseColorOptions o;
     o.rgbInit = true;
     o.fullOpen = true;
     o.initWithVar = true;
     o.varName = "clrBack";
-    s.code = GenerateChooseColor(o, Texts(), ctDelphiClassic);
+    s.code = GenerateChooseColor(o, Texts(), p.target);
     s.preamble = {"clrBack := $123456;"};
     s.postamble = {"Report('result=' + IntToHex(clrBack, 6));"};
     s.directives = {{"window", "Color"}, {"text", "706", "86"}, {"text", "707", "52"}, {"text", "708", "18"},
@@ -679,14 +779,14 @@ std::vector<StateMaker> ChooseColorStates() {
 std::vector<StateMaker> PrintStates() {
   std::vector<StateMaker> states;
   // "print-window": the Print dialog when a printer is known; without one, the message asking to install a printer.
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"print_start", "the Print dialog in its start state", {}, {}, {}, {}};
     PrintOptions o;
-    s.code = GeneratePrint(o, Texts(), ctDelphiClassic);
+    s.code = GeneratePrint(o, Texts(), p.target);
     s.directives = {{"print-window", "Print"}, {"text", "1154", "1"}, {"checked", "1056", "1"}, {"press", "2"}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"print_pages", "the Print dialog for pages 2 to 5, three collated copies, to a file", {}, {}, {}, {}};
     PrintOptions o;
     o.pageNums = true;
@@ -694,26 +794,26 @@ std::vector<StateMaker> PrintStates() {
     o.toPage = "5";
     o.copies = 3;
     o.collate = o.printToFile = o.showHelp = true;
-    s.code = GeneratePrint(o, Texts(), ctDelphiClassic);
+    s.code = GeneratePrint(o, Texts(), p.target);
     s.directives = {{"print-window", "Print"}, {"checked", "1058", "1"}, {"text", "1152", "2"}, {"text", "1153", "5"},
                     {"text", "1154", "3"}, {"checked", "1041", "1"}, {"checked", "1040", "1"}, {"press", "2"}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"print_appearance", "the Print dialog with every appearance option but the setup", {}, {}, {}, {}};
     PrintOptions o;
     o.selection = true;
     o.disablePrintToFile = o.noPageNums = o.noSelection = o.noWarning = true;
-    s.code = GeneratePrint(o, Texts(), ctDelphiClassic);
+    s.code = GeneratePrint(o, Texts(), p.target);
     s.directives = {{"print-window", "Print"}, {"enabled", "1058", "0"}, {"enabled", "1057", "0"},
                     {"enabled", "1040", "0"}, {"press", "2"}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"print_empty", "the Print dialog for pages with empty page fields", {}, {}, {}, {}};
     PrintOptions o;
     o.pageNums = true;
-    s.code = GeneratePrint(o, Texts(), ctDelphiClassic);
+    s.code = GeneratePrint(o, Texts(), p.target);
     // The dialog leaves a page field empty for 65535, the number that stands for no page.
     s.directives = {{"print-window", "Print"}, {"checked", "1058", "1"}, {"text", "1152", "1"}, {"text", "1153", ""},
                     {"press", "2"}};
@@ -739,17 +839,17 @@ Lines FontReport(const std::string& var) {
 // along on Debian (fonts-dejavu-core), so that the dialog can select it.
 std::vector<StateMaker> ChooseFontStates() {
   std::vector<StateMaker> states;
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"choosefont_start", "the Font dialog in its start state", {}, {}, {}, {}};
     ChooseFontOptions o;
-    s.code = GenerateChooseFont(o, Texts(), ctDelphiClassic);
+    s.code = GenerateChooseFont(o, Texts(), p.target);
     s.preamble = FontPreamble("Result");
     s.preamble.push_back("Result.Name := 'Unchanged';");
     s.postamble = {"Report('name=' + Result.Name);", "Result.Free;"};
     s.directives = {{"window", "Font"}, {"press", "2"}, {"output", "name=Unchanged"}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"choosefont_sample", "the Font dialog started from the sample font's values", {}, {}, {}, {}};
     ChooseFontOptions o;
     o.initToLogFont = true;
@@ -760,7 +860,7 @@ std::vector<StateMaker> ChooseFontStates() {
     o.sample.color = 0x0000FF;
     o.sample.italic = true;
     o.varName = "fntSample";
-    s.code = GenerateChooseFont(o, Texts(), ctDelphiClassic);
+    s.code = GenerateChooseFont(o, Texts(), p.target);
     s.preamble = FontPreamble("fntSample");
     s.postamble = FontReport("fntSample");
     s.directives = {{"window", "Font"}, {"text", "1136", "DejaVu Sans"}, {"text", "1137", "Italic"},
@@ -769,7 +869,7 @@ std::vector<StateMaker> ChooseFontStates() {
                     {"output", "color=0000FF"}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"choosefont_all", "the Font dialog with every option and a bold, struck-out sample font", {}, {}, {}, {}};
     ChooseFontOptions o;
     o.screenFonts = o.printerFonts = o.ttOnly = o.fixedPitchOnly = o.scalableOnly = true;
@@ -784,13 +884,13 @@ std::vector<StateMaker> ChooseFontStates() {
     o.sample.charset = 0;
     o.sample.pitch = 1;
     o.sample.bold = o.sample.underline = o.sample.strikeOut = true;
-    s.code = GenerateChooseFont(o, Texts(), ctDelphiClassic);
+    s.code = GenerateChooseFont(o, Texts(), p.target);
     s.preamble = FontPreamble("Result");
     s.postamble = {"Result.Free;"};
     s.directives = {{"window", "Font"}, {"checked", "1040", "1"}, {"checked", "1041", "1"}, {"press", "2"}};
     return s;
   });
-  states.push_back([](const Place&) {
+  states.push_back([](const Place& p) {
     State s{"choosefont_initvar", "the Font dialog started from its TFont variable", {}, {}, {}, {}};
     ChooseFontOptions o;
     o.initToLogFont = true;
@@ -799,7 +899,7 @@ std::vector<StateMaker> ChooseFontStates() {
     o.minSize = 6;
     o.maxSize = 24;
     o.varName = "fntTitle";
-    s.code = GenerateChooseFont(o, Texts(), ctDelphiClassic);
+    s.code = GenerateChooseFont(o, Texts(), p.target);
     s.preamble = FontPreamble("fntTitle");
     s.preamble.insert(s.preamble.end(), {"fntTitle.Name := 'DejaVu Sans';", "fntTitle.Height := -16;",
                                          "fntTitle.Style := [fsBold];", "fntTitle.Charset := ANSI_CHARSET;",
@@ -809,6 +909,153 @@ std::vector<StateMaker> ChooseFontStates() {
                     {"text", "1138", "12"}, {"press", "1"},
                     {"output", "name=DejaVu Sans"}, {"output", "height=-16"}, {"output", "bold=1 italic=0"},
                     {"output", "color=008000"}};
+    return s;
+  });
+  return states;
+}
+
+// ---- The states of the Unicode target alone -----------------------------------------------------------------------
+// Texts in Cyrillic and CJK, one character beyond the Basic Multilingual Plane among them, which the dialog must show
+// exactly; and buffers filled to their last character, which the code must size so that nothing is written past them.
+
+const std::string kCjkExtB = "\xF0\xA0\xAE\xB7";  // U+20BB7, a surrogate pair in UTF-16
+
+std::vector<FilterRow> UnicodeFilters() {
+  return {{"Текстовые файлы 文本文件", "*.txt"}, {"Все файлы 所有文件", "*.*"}};
+}
+
+// Names of `count` files whose list, as a multiple selection in `folder` returns it (the folder, each name, each
+// followed by its zero, and the zero that ends the list), takes `chars` characters.
+Lines FillingNames(const std::string& folder, std::size_t count, std::size_t chars) {
+  const std::size_t fixed = folder.size() + 1 + count + 1;
+  if (chars < fixed + count * 5 || chars - fixed > count * 200) {
+    std::cerr << "the work folder's path is too long for a selection of " << chars << " characters: " << folder << "\n";
+    std::exit(1);
+  }
+  std::size_t left = chars - fixed;
+  Lines names;
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::size_t length = i + 1 == count ? left : left / (count - i);
+    names.push_back(std::string(length - 4, static_cast<char>('a' + i)) + ".txt");
+    left -= length;
+  }
+  return names;
+}
+
+std::vector<StateMaker> UnicodeStates() {
+  std::vector<StateMaker> states;
+  states.push_back([](const Place& p) {
+    State s{"messagebox_unicode", "the message box with a Cyrillic and Chinese title and text", {}, {}, {}, {}};
+    MessageBoxOptions o;
+    o.title = "Подтверждение 确认";
+    o.textLines = {"Сохранить изменения в отчёте?", "保存对报告的更改吗？ " + kCjkExtB};
+    o.icon = MbIcon::Confirmation;
+    o.button = MbButton::YESNO_1;
+    s.code = GenerateMessageBox(o, Texts(), p.target);
+    s.postamble = {"Report('result=' + IntToStr(Result));"};
+    s.directives = {{"window", o.title}, {"text", "65535", JoinedText(o.textLines)}, {"buttons", "&Yes", "&No"},
+                    {"press", "6"}, {"output", "result=6"}};
+    return s;
+  });
+  states.push_back([](const Place& p) {
+    State s{"browseforfolder_unicode", "the folder picker with a Cyrillic and Chinese title", {}, {}, {}, {}};
+    BrowseForFolderOptions o;
+    o.titleLines = {"Выберите папку для копий", "选择备份文件夹 " + kCjkExtB};
+    s.code = GenerateBrowseForFolder(o, Texts(), p.target);
+    s.postamble = {"Report('folder=' + sResult);"};
+    s.directives = {{"window", "Browse for Folder"}, {"text", "14146", JoinedText(o.titleLines)}, {"press", "2"},
+                    {"output", "folder="}};
+    return s;
+  });
+  states.push_back([](const Place& p) {
+    State s{"browseforfolder_long", "the folder picker returning a path of 250 characters", {}, {}, {}, {}};
+    // My Documents is made the program's own folder, which holds one folder whose path is 250 characters long.
+    const std::string documents = p.Folder(s.name);
+    const std::size_t room = 250 - documents.size() - 1;
+    const std::string folder = documents + "\\" + std::string(room, 'd');
+    BrowseForFolderOptions o;
+    o.rootIndex = 1;
+    s.code = GenerateBrowseForFolder(o, Texts(), p.target);
+    s.postamble = {"Report('folder=' + sResult);", "Report('length=' + IntToStr(Length(sResult)));"};
+    s.directives = {{"make-folder", folder}, {"documents", documents}, {"window", "Browse for Folder"},
+                    {"select-child", "14145"}, {"press", "1"}, {"output", "folder=" + folder},
+                    {"output", "length=250"}};
+    return s;
+  });
+  states.push_back([](const Place& p) {
+    State s{"rundlg_unicode", "the Run dialog with a Cyrillic and Chinese title and description", {}, {}, {}, {}};
+    RunDlgOptions o;
+    o.title = "Выполнить 运行";
+    o.descriptionLines = {"Введите имя программы.", "输入程序名称 " + kCjkExtB};
+    o.description = JoinCrLfText(o.descriptionLines);
+    o.directory = "C:\\windows";
+    s.code = GenerateRunDlg(o, Texts(), p.target);
+    s.directives = {{"window", o.title}, {"text", "12289", JoinedText(o.descriptionLines)}, {"press", "2"}};
+    return s;
+  });
+  states.push_back([](const Place& p) {
+    State s{"shellabout_unicode", "the shell About box with a Cyrillic and Chinese product and description", {}, {},
+            {}, {}};
+    ShellAboutOptions o;
+    o.product = "Учёт склада 仓库管理";
+    o.descriptionLines = {"Версия 2.1", "为仓库团队构建 " + kCjkExtB};
+    s.code = GenerateShellAbout(o, Texts(), p.target);
+    s.directives = {{"window", "About " + o.product}, {"text", "100", o.product},
+                    {"text", "101", JoinedText(o.descriptionLines)}, {"press", "1"}};
+    return s;
+  });
+  states.push_back([](const Place& p) {
+    State s{"openfile_unicode", "the Open dialog with a Cyrillic and Chinese title and filters", {}, {}, {}, {}};
+    OpenFileOptions o;
+    o.title = "Открыть отчёт 打开报告 " + kCjkExtB;
+    o.gridRows = UnicodeFilters();
+    s.code = GenerateOpenFile(o, Texts(), p.target);
+    s.preamble = StaleFileBuffer();
+    s.postamble = {"Report('result=' + Result);"};
+    s.directives = {{"window", o.title}, {"items", "1136", o.gridRows[0].description, o.gridRows[1].description},
+                    {"press", "2"}, {"output", "result="}};
+    return s;
+  });
+  states.push_back([](const Place& p) {
+    State s{"savefile_unicode", "the Save dialog with a Cyrillic and Chinese title and filters", {}, {}, {}, {}};
+    SaveFileOptions o;
+    o.title = "Сохранить отчёт 保存报告 " + kCjkExtB;
+    o.gridRows = UnicodeFilters();
+    s.code = GenerateSaveFile(o, Texts(), p.target);
+    s.preamble = StaleFileBuffer();
+    s.postamble = {"Report('result=' + Result);"};
+    s.directives = {{"window", o.title}, {"items", "1136", o.gridRows[0].description, o.gridRows[1].description},
+                    {"press", "2"}, {"output", "result="}};
+    return s;
+  });
+  states.push_back([](const Place& p) {
+    // Three files whose list as the dialog returns it (the folder, each name, each followed by its zero, and the
+    // zero that ends the list) takes the buffer to its last character; the guard after it must stay as it was.
+    State s{"openfile_fill", "the Open dialog with a multiple selection that fills its buffer", {}, {}, {}, {},
+            "szFile"};
+    const std::string dir = p.Folder(s.name);
+    OpenFileOptions o;
+    o.title = "Open several files";
+    o.initialDir = dir;
+    o.allowMultiSelect = true;
+    o.varName = "sFiles";
+    s.code = GenerateOpenFile(o, Texts(), p.target);
+    const Lines names = FillingNames(dir, 3, kFileNameBufferChars);
+    std::string typed;
+    for (const std::string& n : names) {
+      s.directives.push_back({"make-file", dir + "\\" + n, "x"});
+      typed += (typed.empty() ? "\"" : " \"") + n + "\"";
+    }
+    s.preamble = StaleFileBuffer();
+    const Lines guard = GuardPreamble("szFile");
+    s.preamble.insert(s.preamble.end(), guard.begin(), guard.end());
+    s.postamble = GuardPostamble("szFile");
+    s.postamble.insert(s.postamble.begin(), "ReportList(szFile);");
+    s.directives.insert(s.directives.end(), {{"window", o.title}, {"set", "1148", typed}, {"press", "1"},
+                                             {"output", "item=" + dir}});
+    for (const std::string& n : names) s.directives.push_back({"output", "item=" + n});
+    s.directives.insert(s.directives.end(), {{"output", "end=" + std::to_string(kFileNameBufferChars - 1)},
+                                             {"output", "guard intact"}});
     return s;
   });
   return states;
@@ -845,16 +1092,20 @@ int main(int argc, char** argv) {
       MessageBoxStates(), BrowseForFolderStates(), RunDlgStates(),   FormatDriveStates(),
       ShellAboutStates(), PickIconStates(),        FileOperationStates(), OpenFileStates(),
       SaveFileStates(),   ChooseColorStates(),     PrintStates(),    ChooseFontStates()};
+  const std::vector<StateMaker> unicodeOnly = UnicodeStates();
 
   std::ofstream manifest(out / "manifest.txt", std::ios::binary);
   std::ofstream list(out / "programs.txt", std::ios::binary);
   std::set<std::string> names;
   int count = 0;
-  for (const auto& states : kinds) {
+  for (const TCodeTarget target : kCodeTargets) {
+    std::vector<StateMaker> states;
+    for (const auto& kind : kinds) states.insert(states.end(), kind.begin(), kind.end());
+    if (target == ctDelphiUnicode) states.insert(states.end(), unicodeOnly.begin(), unicodeOnly.end());
     for (const StateMaker& make : states) {
       for (const std::string form : {"copy", "edit"}) {
-        const State state = make(Place{work, form});
-        const std::string name = state.name + "_" + form;
+        const State state = make(Place{work, form, target});
+        const std::string name = TargetPrefix(target) + state.name + "_" + form;
         if (!names.insert(name).second) {
           std::cerr << "program named twice: " << name << "\n";
           return 1;
@@ -862,14 +1113,14 @@ int main(int argc, char** argv) {
         const bool copy = form == "copy";
         const ProgramParts parts = copy ? CopyForm(state.code) : EditForm(state.code);
         std::ofstream program(out / (name + ".pas"), std::ios::binary);
-        program << ProgramText(name, state, copy ? "Copy" : "Edit", parts);
+        program << ProgramText(name, state, copy ? "Copy" : "Edit", parts, target);
         manifest << "program\t" << name << "\n";
         for (const Directive& d : state.directives) {
           for (std::size_t i = 0; i < d.size(); ++i) manifest << (i ? "\t" : "") << Escape(d[i]);
           manifest << "\n";
         }
         manifest << "end\n";
-        list << name << "\n";
+        list << name << "\t" << static_cast<int>(target) << "\n";
         ++count;
       }
     }

@@ -1,24 +1,26 @@
-{ FormCompat - what the compile check's programs take from a Delphi form unit, for Free Pascal in Delphi mode.
+{ FormStandIn - what the compile check's programs take from the form units of Delphi (Graphics, Controls, Forms) or
+  of Lazarus, whose code runs in a method of a form.
 
-  The generated code is written for a method of a Delphi form. This unit stands in for the little of Delphi's
-  Graphics, Controls and Forms units that the code uses: the form's Handle, Application.Handle and
-  Application.Icon.Handle, TFont with its Charset, Color, Height, Name, Pitch and Style, and the types TColor,
-  TFontPitch, TFontStyle and TFontStyles.
+  The generated code uses little of them: the form's Handle, Application.Handle and Application.Icon.Handle, TFont
+  with its Charset, Color, Height, Name, Pitch and Style, and the types TColor, TFontPitch, TFontStyle and
+  TFontStyles. It declares nothing of Windows itself, so that the programs of the Free Pascal target meet Free
+  Pascal's own Windows units alone.
 
-  It also declares the Windows functions whose Free Pascal declarations take a pointer where Delphi's take the record
-  itself as a var or const parameter (GetOpenFileName, GetSaveFileName, ChooseColor, ChooseFont, PrintDlg,
-  SHBrowseForFolder, SHFileOperation), with Delphi's parameter lists and the ANSI entry points that Delphi's
-  declarations name. A program names this unit after CommDlg, ShellAPI and ShlObj, so that these declarations are
-  the ones its code finds. }
+  Compiled with FPC_OS_UNICODE (beside the Windows units built that way) it is a unit of Delphi 2009 and later: Char
+  is two bytes and string is Unicode. }
 
-unit FormCompat;
+unit FormStandIn;
 
-{$MODE DELPHI}
+{$IFDEF FPC_OS_UNICODE}
+  {$MODE DELPHIUNICODE}
+{$ELSE}
+  {$MODE DELPHI}
+{$ENDIF}
 
 interface
 
 uses
-  Windows, CommDlg, ShellAPI, ShlObj;
+  Windows;
 
 type
   TColor = -$7FFFFFFF - 1..$7FFFFFFF;
@@ -92,27 +94,11 @@ type
 var
   Application: TApplication;
 
-function GetOpenFileName(var OpenFile: TOpenFileName): Bool; stdcall;
-function GetSaveFileName(var OpenFile: TOpenFileName): Bool; stdcall;
-function ChooseColor(var CC: TChooseColor): Bool; stdcall;
-function ChooseFont(var ChooseFont: TChooseFont): Bool; stdcall;
-function PrintDlg(var PrintDlg: TPrintDlg): Bool; stdcall;
-function SHBrowseForFolder(var lpbi: TBrowseInfo): PItemIDList; stdcall;
-function SHFileOperation(const lpFileOp: TSHFileOpStruct): Integer; stdcall;
-
 implementation
 
 const
   AppWindowClass = 'TQmCompatApplication';
   FormWindowClass = 'TQmCompatForm';
-
-function GetOpenFileName; external 'comdlg32.dll' name 'GetOpenFileNameA';
-function GetSaveFileName; external 'comdlg32.dll' name 'GetSaveFileNameA';
-function ChooseColor; external 'comdlg32.dll' name 'ChooseColorA';
-function ChooseFont; external 'comdlg32.dll' name 'ChooseFontA';
-function PrintDlg; external 'comdlg32.dll' name 'PrintDlgA';
-function SHBrowseForFolder; external 'shell32.dll' name 'SHBrowseForFolderA';
-function SHFileOperation; external 'shell32.dll' name 'SHFileOperationA';
 
 function CompatWindowProc(Wnd: HWND; Msg: UINT; WParam: WPARAM; LParam: LPARAM): LRESULT; stdcall;
 begin
