@@ -1,16 +1,18 @@
-{ ShellExt - the shell dialogs that Quillmark's generated code calls and that Delphi's own units do not declare:
-  the Run dialog (SHRunFile), the icon picker (SHPickIcon), the Format dialog (SHFormatDrive) and the shell's
-  About box (SHAbout), with the constants that go with them.
+{ ShellExt - the shell dialogs that Quillmark's generated code calls and that the Windows units of Delphi and Free
+  Pascal do not declare: the Run dialog (SHRunFile), the icon picker (SHPickIcon), the Format dialog (SHFormatDrive)
+  and the shell's About box (SHAbout), with the constants that go with them.
 
   Put this file beside your project (or on its search path) and add ShellExt to the uses clause of the unit that
-  holds the generated code. It compiles with Delphi and with Free Pascal in Delphi mode, for 32-bit and for 64-bit
-  Windows.
+  holds the generated code. One unit serves the code of every target that Quillmark writes for, in 32-bit and in
+  64-bit programs: Delphi up to 2007, Delphi 2009 and later (where Char is two bytes: SHAbout then takes wide
+  strings), and Free Pascal and Lazarus (the unit compiles itself in Delphi mode there).
 
   The Run dialog and the icon picker are exported by shell32.dll under their ordinal numbers only (61 and 62). They
   are looked up the first time they are called, so a program that uses this unit starts on every version of Windows;
   where shell32.dll lacks them, the call does nothing and GetLastError gives ERROR_PROC_NOT_FOUND. On the Windows NT
   family both take their texts as wide (UTF-16) strings, on Windows 95, 98 and Me as ANSI strings: the generated code
-  prepares the buffers accordingly and passes them as untyped pointers.
+  prepares the buffers accordingly (the code for Delphi 2009 and later only the wide ones, as such a program runs on
+  the NT family alone) and passes them as untyped pointers.
 
   Distributed with Quillmark for Delphi under the MIT licence. }
 
