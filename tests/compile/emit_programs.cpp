@@ -942,6 +942,22 @@ Lines FillingNames(const std::string& folder, std::size_t count, std::size_t cha
   return names;
 }
 
+// The Open or the Save dialog with a title and filters in Cyrillic and Chinese, cancelled.
+template <typename Options>
+State UnicodeFileDialogState(const Place& p, const char* name, const char* about, const std::string& title,
+                             GeneratedCode (*generate)(const Options&, const FrameTexts&, TCodeTarget)) {
+  State s{name, about, {}, {}, {}, {}};
+  Options o;
+  o.title = title + " " + kCjkExtB;
+  o.gridRows = UnicodeFilters();
+  s.code = generate(o, Texts(), p.target);
+  s.preamble = StaleFileBuffer();
+  s.postamble = {"Report('result=' + Result);"};
+  s.directives = {{"window", o.title}, {"items", "1136", o.gridRows[0].description, o.gridRows[1].description},
+                  {"press", "2"}, {"output", "result="}};
+  return s;
+}
+
 std::vector<StateMaker> UnicodeStates() {
   std::vector<StateMaker> states;
   states.push_back([](const Place& p) {
@@ -1005,28 +1021,12 @@ std::vector<StateMaker> UnicodeStates() {
     return s;
   });
   states.push_back([](const Place& p) {
-    State s{"openfile_unicode", "the Open dialog with a Cyrillic and Chinese title and filters", {}, {}, {}, {}};
-    OpenFileOptions o;
-    o.title = "Открыть отчёт 打开报告 " + kCjkExtB;
-    o.gridRows = UnicodeFilters();
-    s.code = GenerateOpenFile(o, Texts(), p.target);
-    s.preamble = StaleFileBuffer();
-    s.postamble = {"Report('result=' + Result);"};
-    s.directives = {{"window", o.title}, {"items", "1136", o.gridRows[0].description, o.gridRows[1].description},
-                    {"press", "2"}, {"output", "result="}};
-    return s;
+    return UnicodeFileDialogState(p, "openfile_unicode", "the Open dialog with a Cyrillic and Chinese title",
+                                  "Открыть отчёт 打开报告", GenerateOpenFile);
   });
   states.push_back([](const Place& p) {
-    State s{"savefile_unicode", "the Save dialog with a Cyrillic and Chinese title and filters", {}, {}, {}, {}};
-    SaveFileOptions o;
-    o.title = "Сохранить отчёт 保存报告 " + kCjkExtB;
-    o.gridRows = UnicodeFilters();
-    s.code = GenerateSaveFile(o, Texts(), p.target);
-    s.preamble = StaleFileBuffer();
-    s.postamble = {"Report('result=' + Result);"};
-    s.directives = {{"window", o.title}, {"items", "1136", o.gridRows[0].description, o.gridRows[1].description},
-                    {"press", "2"}, {"output", "result="}};
-    return s;
+    return UnicodeFileDialogState(p, "savefile_unicode", "the Save dialog with a Cyrillic and Chinese title",
+                                  "Сохранить отчёт 保存报告", GenerateSaveFile);
   });
   states.push_back([](const Place& p) {
     // Three files whose list as the dialog returns it (the folder, each name, each followed by its zero, and the
