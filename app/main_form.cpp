@@ -29,6 +29,18 @@ constexpr UINT kCreateEditorMessage = WM_APP + 1;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTEXTHELP | WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
 
+struct TargetItem {
+  UINT command;
+  TCodeTarget target;
+  const wchar_t* text;
+  const char* captionSuffix;  // what the editor's caption adds while this target is chosen
+};
+const TargetItem kTargets[] = {
+    {IDM_TARGET_CLASSIC, ctDelphiClassic, L"Code for Delphi up to 2007", ""},
+    {IDM_TARGET_DELPHI2009, ctDelphiUnicode, L"Code for Delphi 2009 and later", " - Code for Delphi 2009 and later"},
+    {IDM_TARGET_FPC, ctFreePascal, L"Code for Free Pascal and Lazarus", " - Code for Free Pascal and Lazarus"},
+};
+
 struct CommandInfo {
   int id;
   int top;
@@ -64,6 +76,7 @@ TMainForm* TMainForm::Create(HINSTANCE instance) {
     return nullptr;
   }
   form->CreateControls();
+  form->AddTargetMenu();
   form->LoadSettings();
   form->CreateFrontPanel();
   form->FormCreate();
@@ -169,11 +182,25 @@ void TMainForm::LoadSettings() {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   SelectDialogKind(settings.dialogKind);
   SetActivePage(settings.activePage);
+  SelectCodeTarget(CodeTargetFromSetting(settings.target));
+}
+
+void TMainForm::AddTargetMenu() {
+  HMENU menu = GetSystemMenu(hwnd(), FALSE);
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  for (const TargetItem& item : kTargets) AppendMenuW(menu, MF_STRING, item.command, item.text);
+}
+
+void TMainForm::SelectCodeTarget(TCodeTarget target) {
+  FCodeTarget = target;
+  for (const TargetItem& item : kTargets)
+    if (item.target == target)
+      CheckMenuRadioItem(GetSystemMenu(hwnd(), FALSE), IDM_TARGET_CLASSIC, IDM_TARGET_FPC, item.command, MF_BYCOMMAND);
 }
 
 void TMainForm::SaveSettings() {
   const RECT r = RestoredWindowRect(hwnd());
-  SaveMainSettings({POINT{r.left, r.top}, FDialogKind, ActivePage()});
+  SaveMainSettings({POINT{r.left, r.top}, FDialogKind, ActivePage(), FCodeTarget});
 }
 
 void TMainForm::SelectDialogKind(int kind) {
@@ -227,13 +254,12 @@ void TMainForm::RunBuilder(TBuildMode mode) {
       panel->Test();
       break;
     case bmCopy:
-      panel->CheckAnsiTexts();
-      PutClipboardText(hwnd(), JoinCrLf(panel->Generate().fragment));
-      break;
     case bmEdit: {
-      panel->CheckAnsiTexts();
-      const GeneratedCode code = panel->Generate();
-      if (EditForm) EditForm->FillPanes(code.uses, code.decl, code.impl);
+      // Delphi 2009 and later hold any character in a string literal; the other compilers only the ANSI code page's.
+      if (FCodeTarget != ctDelphiUnicode) panel->CheckAnsiTexts();
+      const GeneratedCode code = panel->Generate(FCodeTarget);
+      if (mode == bmCopy) PutClipboardText(hwnd(), JoinCrLf(code.fragment));
+      else if (EditForm) EditForm->FillPanes(code.uses, code.decl, code.impl);
       break;
     }
   }
@@ -249,7 +275,10 @@ void TMainForm::btnEditClick() {
     failed = false;
   });
   // Code that cannot be written ends the command with its error; the editor is not shown.
-  if (EditForm && !failed) EditForm->ShowModal();
+  if (EditForm && !failed) {
+    for (const TargetItem& item : kTargets)
+      if (item.target == FCodeTarget) EditForm->ShowModal(item.captionSuffix);
+  }
 }
 
 void TMainForm::btnResetClick() {
@@ -317,6 +346,14 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_HELP:
       ShowContextHelp(hwnd(), reinterpret_cast<HELPINFO*>(lp));
       return TRUE;
+    case WM_SYSCOMMAND:
+      for (const TargetItem& item : kTargets) {
+        if ((wp & 0xFFF0) == item.command) {
+          SelectCodeTarget(item.target);
+          return 0;
+        }
+      }
+      break;
     case kCreateEditorMessage:
       TEditForm::EnsureCreated(hwnd());
       return 0;

@@ -22,6 +22,9 @@ class TMainForm : public Window, public KeyPreview {
   ~TMainForm() override;
 
   std::uint8_t FDialogKind = dkMessageBox;
+  // The compiler the generated code is written for; chosen in the system menu and kept in the settings.
+  TCodeTarget FCodeTarget = ctDelphiClassic;
+  void SelectCodeTarget(TCodeTarget target);
 
   void SelectDialogKind(int kind);
   KindPanel* Panel(int kind) const;  // null for a value that names no kind
@@ -45,6 +48,7 @@ class TMainForm : public Window, public KeyPreview {
  private:
   TMainForm() = default;
   void CreateControls();
+  void AddTargetMenu();
   void LoadSettings();
   void SaveSettings();
   void CreateFrontPanel();

@@ -78,6 +78,7 @@ MainSettings LoadMainSettings(SIZE size) {
   settings.position = POINT{at.x, at.y};
   settings.dialogKind = DialogKindSetting(file.ReadInteger(kDlgType));
   settings.activePage = file.ReadInteger(kActiveSheet);
+  settings.target = file.ReadInteger(kTarget);
   return settings;
 }
 
@@ -87,6 +88,7 @@ void SaveMainSettings(const MainSettings& settings) {
   file.WriteInteger(kPosTop, settings.position.y);
   file.WriteInteger(kDlgType, settings.dialogKind);
   file.WriteInteger(kActiveSheet, settings.activePage);
+  file.WriteInteger(kTarget, settings.target);
 }
 
 PaneHeightSettings LoadEditorSettings() {

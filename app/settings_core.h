@@ -25,6 +25,8 @@ inline constexpr Setting kActiveSheet{"ActiveSheet", 0};
 inline constexpr Setting kUsesHt{"UsesHt", 60};
 inline constexpr Setting kDeclHt{"DeclHt", 100};
 inline constexpr Setting kImplHt{"ImplHt", 140};
+// The compiler the code is written for: 0 Delphi up to 2007, 1 Delphi 2009 and later, 2 Free Pascal.
+inline constexpr Setting kTarget{"Target", 0};
 
 // The number a stored value stands for. `stored` is empty when the value is missing or is not a string value;
 // a text that is no integer by Delphi's StrToInt rules gives the fallback as well.

@@ -19,7 +19,10 @@ std::string LoadStr(UINT id) {
 }
 
 FrameTexts LoadFrameTexts() {
-  return {LoadStr(IDS_HEADER1), LoadStr(IDS_HEADER2), LoadStr(IDS_HEADER3), LoadStr(IDS_FOOTER)};
+  FrameTexts texts{LoadStr(IDS_HEADER1), LoadStr(IDS_HEADER2), LoadStr(IDS_HEADER3), LoadStr(IDS_FOOTER)};
+  texts.header1Unicode = LoadStr(IDS_HEADER1_DELPHI2009);
+  texts.header1FreePascal = LoadStr(IDS_HEADER1_FPC);
+  return texts;
 }
 
 std::string GetText(HWND hwnd) {

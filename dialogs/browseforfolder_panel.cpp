@@ -101,7 +101,7 @@ class BrowseForFolderPanel : public KindPanel {
   }
 
   GeneratedCode GenerateCode() const override {
-    return GenerateBrowseForFolder(ReadOptions(), LoadFrameTexts(), ctDelphiClassic);
+    return GenerateBrowseForFolder(ReadOptions(), LoadFrameTexts(), target());
   }
 
  private:

@@ -158,7 +158,7 @@ class FontDlgPanel : public KindPanel {
   }
 
   GeneratedCode GenerateCode() const override {
-    return GenerateChooseFont(ReadOptions(), LoadFrameTexts(), ctDelphiClassic);
+    return GenerateChooseFont(ReadOptions(), LoadFrameTexts(), target());
   }
 
  private:

@@ -139,7 +139,7 @@ class FileOpPanel : public KindPanel {
   }
 
   GeneratedCode GenerateCode() const override {
-    return GenerateFileOperation(ReadOptions(), LoadFrameTexts(), ctDelphiClassic);
+    return GenerateFileOperation(ReadOptions(), LoadFrameTexts(), target());
   }
 
  private:

@@ -72,7 +72,7 @@ class FormatDrivePanel : public KindPanel {
   }
 
   GeneratedCode GenerateCode() const override {
-    return GenerateFormatDrive(ReadOptions(), LoadFrameTexts(), ctDelphiClassic);
+    return GenerateFormatDrive(ReadOptions(), LoadFrameTexts(), target());
   }
 
  private:

@@ -29,9 +29,11 @@ class KindPanel : public Panel {
 
   // Shows the kind's Windows dialog with the panel's options, now.
   void Test();
-  // The code that shows the same dialog: the clipboard fragment and the editor's three parts.
-  GeneratedCode Generate() {
+  // The code that shows the same dialog, for the compiler `target`: the clipboard fragment and the editor's three
+  // parts.
+  GeneratedCode Generate(TCodeTarget target) {
     EnsureCreated();
+    target_ = target;
     return GenerateCode();
   }
   // Code for Delphi before 2009 holds in its string literals only what the ANSI code page holds: throws the error
@@ -61,9 +63,12 @@ class KindPanel : public Panel {
   }
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  // The target that Generate was asked for.
+  TCodeTarget target() const { return target_; }
 
  private:
   TDialogKind kind_;
+  TCodeTarget target_ = ctDelphiClassic;
   bool created_ = false;
 };
 

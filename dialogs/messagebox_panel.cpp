@@ -143,7 +143,7 @@ class MessageBoxPanel : public KindPanel {
   }
 
   GeneratedCode GenerateCode() const override {
-    return GenerateMessageBox(ReadOptions(), LoadFrameTexts(), ctDelphiClassic);
+    return GenerateMessageBox(ReadOptions(), LoadFrameTexts(), target());
   }
 
  private:

@@ -261,7 +261,7 @@ class OpenFilePanel : public FileDialogPanel {
   }
 
   GeneratedCode GenerateCode() const override {
-    return GenerateOpenFile(ReadOptions(), LoadFrameTexts(), ctDelphiClassic);
+    return GenerateOpenFile(ReadOptions(), LoadFrameTexts(), target());
   }
 
  private:

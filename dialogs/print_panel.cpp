@@ -136,7 +136,7 @@ class PrintDlgPanel : public KindPanel {
   }
 
   GeneratedCode GenerateCode() const override {
-    return GeneratePrint(ReadOptions(), LoadFrameTexts(), ctDelphiClassic);
+    return GeneratePrint(ReadOptions(), LoadFrameTexts(), target());
   }
 
  private:

@@ -130,7 +130,7 @@ class RunDlgPanel : public KindPanel {
   }
 
   GeneratedCode GenerateCode() const override {
-    return GenerateRunDlg(ReadOptions(), LoadFrameTexts(), ctDelphiClassic);
+    return GenerateRunDlg(ReadOptions(), LoadFrameTexts(), target());
   }
 
  private:

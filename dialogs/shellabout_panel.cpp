@@ -45,7 +45,7 @@ class ShellAboutPanel : public KindPanel {
     ShellAboutOptions o;
     o.product = GetText(Item(IDC_edtApp));
     o.descriptionLines = MemoLines(Item(IDC_memOtherStuff));
-    return GenerateShellAbout(o, LoadFrameTexts(), ctDelphiClassic);
+    return GenerateShellAbout(o, LoadFrameTexts(), target());
   }
 };
 

@@ -236,10 +236,10 @@ void TEditForm::FormCreate() {
   splBottomMoved();
 }
 
-void TEditForm::FormShow() {
+void TEditForm::FormShow(const std::string& captionSuffix) {
   const RECT r = RestoredWindowRect(main_);
   SetWindowPos(hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  SetText(hwnd(), GetText(main_));
+  SetText(hwnd(), GetText(main_) + captionSuffix);
   if (CanFocus(impl_.memo, hwnd())) {
     lastFocus_ = impl_.memo;  // takes the focus when the window becomes active
     for (HWND memo : {impl_.memo, decl_.memo, uses_.memo}) {
@@ -251,9 +251,9 @@ void TEditForm::FormShow() {
 
 void TEditForm::FormDestroy() { SaveEditorSettings({UsesHeight(), DeclHeight(), ImplHeight()}); }
 
-void TEditForm::ShowModal() {
+void TEditForm::ShowModal(const std::string& captionSuffix) {
   if (!hwnd() || modal_) return;
-  FormShow();
+  FormShow(captionSuffix);
   modal_ = true;
   RunModal(hwnd(), main_);
   modal_ = false;

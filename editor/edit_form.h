@@ -21,8 +21,9 @@ class TEditForm : public Window, public KeyPreview, public SplitterSink {
 
   // The builders' side: clear the three panes, then fill them.
   void FillPanes(const Lines& uses, const Lines& decl, const Lines& impl);
-  // Shows the window over the main window, modally; returns when it closes.
-  void ShowModal();
+  // Shows the window over the main window, modally, with the main window's caption and `captionSuffix` (what the
+  // code is written for, where it is not the classic target); returns when it closes.
+  void ShowModal(const std::string& captionSuffix = {});
 
   // Pane heights, for the settings. Setting them applies each pane's limits.
   int UsesHeight() const;
@@ -32,7 +33,7 @@ class TEditForm : public Window, public KeyPreview, public SplitterSink {
 
   // Event handlers.
   void FormCreate();
-  void FormShow();
+  void FormShow(const std::string& captionSuffix);
   void FormDestroy();
   void FormKeyDown(WPARAM key) override;
   void splBottomMoved();

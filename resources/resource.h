@@ -14,6 +14,9 @@
 #define IDS_NOCLIPBOARD 65332
 #define IDS_CREATEKEY 65312
 #define IDS_SETDATA 65313
+/* the first header line of the code for the other targets */
+#define IDS_HEADER1_DELPHI2009 65340
+#define IDS_HEADER1_FPC 65341
 /* the About window's texts (65300 is not used) */
 #define IDS_OSFORMAT 65296
 #define IDS_MEMORYFORMAT 65297
@@ -22,6 +25,11 @@
 #define IDS_SYSTEMINFO 65301
 #define IDS_ACKNOWLEDGEMENTS 65302
 /* the "What's this?" texts: each one's string id is its help-context number (3000 to 7099), see help_texts.h */
+
+/* ---- Main window's system menu: the target of the generated code (multiples of 16, below 0xF000) ---- */
+#define IDM_TARGET_CLASSIC 0x0100
+#define IDM_TARGET_DELPHI2009 0x0110
+#define IDM_TARGET_FPC 0x0120
 
 /* ---- Pictures (bitmaps drawn by tools/make_pictures.py) ---- */
 #define IDB_ARROW 200
