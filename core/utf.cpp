@@ -53,6 +53,12 @@ CodePoint DecodeUtf8(std::string_view s, std::size_t at) {
   return {value, size};
 }
 
+std::size_t CodePointCount(std::string_view s) {
+  std::size_t count = 0;
+  for (std::size_t at = 0; at < s.size(); at += DecodeUtf8(s, at).size) ++count;
+  return count;
+}
+
 std::string ToUtf8(std::u16string_view s) {
   std::string out;
   out.reserve(s.size());

@@ -24,6 +24,9 @@ std::u16string_view CutUtf16(std::u16string_view utf16, std::size_t units);
 // One code point as UTF-16: one unit, or a surrogate pair above U+FFFF.
 std::u16string Utf16Of(char32_t codePoint);
 
+// How many characters (code points) a UTF-8 text holds; an invalid byte counts as one.
+std::size_t CodePointCount(std::string_view utf8);
+
 // The code point that starts at utf8[at] and how many bytes it takes; an invalid byte is U+FFFD of one byte.
 struct CodePoint {
   char32_t value;

@@ -33,6 +33,9 @@ std::string Number(std::size_t n) { return std::to_string(n); }
 }  // namespace
 
 GeneratedCode GenerateRunDlg(const RunDlgOptions& o, const FrameTexts& texts, TCodeTarget target) {
+  const auto ansiLength = [&o](std::string_view text) {
+    return o.ansiLength ? o.ansiLength(text) : CodePointCount(text);
+  };
   const std::string descriptionLiteral = JoinMemoLines(o.descriptionLines);
   const RunText items[3] = {
       {"lpTitle", o.title, !o.title.empty()},
@@ -66,8 +69,9 @@ GeneratedCode GenerateRunDlg(const RunDlgOptions& o, const FrameTexts& texts, TC
   for (const RunText& t : items) {
     if (!t.present) continue;
     // The literal's length in the characters of the target's strings: UTF-16 units where Char is two bytes, so
-    // that a character outside the Basic Multilingual Plane gets both of its halves.
-    const std::size_t n = target == ctDelphiUnicode ? ToUtf16(t.literal).size() : t.literal.size();
+    // that a character outside the Basic Multilingual Plane gets both of its halves; bytes of the ANSI code page
+    // elsewhere, which a wide buffer of as many characters holds too.
+    const std::size_t n = target == ctDelphiUnicode ? ToUtf16(t.literal).size() : ansiLength(t.literal);
     out.Add({indent, "GetMem(", t.var, ", ", Number(RunDlgBufferBytes(n, true)), ");"});
     out.Add({indent, "StringToWideChar('", t.literal, "', PWideChar(", t.var, "), ", Number(n + 1), ");"});
   }
@@ -77,7 +81,7 @@ GeneratedCode GenerateRunDlg(const RunDlgOptions& o, const FrameTexts& texts, TC
     out.Add({"begin"});
     for (const RunText& t : items) {
       if (!t.present) continue;
-      out.Add({"  GetMem(", t.var, ", ", Number(RunDlgBufferBytes(t.literal.size(), false)), ");"});
+      out.Add({"  GetMem(", t.var, ", ", Number(RunDlgBufferBytes(ansiLength(t.literal), false)), ");"});
       out.Add({"  StrPCopy(PAnsiChar(", t.var, "), '", t.literal, "');"});
     }
     out.Add({"end;"});

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "dialogs/frame_core.h"
 
@@ -23,6 +24,9 @@ struct RunDlgOptions {
   bool calcDirectory = false;     // 4
   bool noLabel = false;           // 8
   bool noSeparateMemory = false;  // 32
+  // How many bytes a text takes in the ANSI code page of the machine the code is written on: code whose strings are
+  // of that code page counts its buffers in them. Without it, a byte a character, as in every single-byte code page.
+  std::size_t (*ansiLength)(std::string_view text) = nullptr;
 };
 
 std::uint32_t RunDlgFlags(const RunDlgOptions& options);

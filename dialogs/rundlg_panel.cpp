@@ -171,6 +171,8 @@ class RunDlgPanel : public KindPanel {
     o.calcDirectory = IsChecked(Item(IDC_chkCalcWorkDir));
     o.noLabel = IsChecked(Item(IDC_chkNoLabel));
     o.noSeparateMemory = IsChecked(Item(IDC_chkNoSeparate));
+    // A character of a double-byte code page takes two bytes there.
+    o.ansiLength = [](std::string_view text) { return AnsiText(text).size(); };
     return o;
   }
 };

@@ -31,7 +31,8 @@ void CheckBuffers(const qm::Lines& lines, const std::string& outer, const qm::Ru
     // GetMem and StringToWideChar take an Integer.
     const auto wide = fuzz::CanonicalDecimal(sizes[0], 1, fuzz::kInt32Max);
     fuzz::Require(wide.has_value(), "a buffer size is no Integer in decimal", sizes[0]);
-    const auto bytes = static_cast<std::int64_t>(item.literal.size());
+    // Without a measure of the machine's code page, a byte of it for each character.
+    const auto bytes = static_cast<std::int64_t>(qm::CodePointCount(item.literal));
     const auto n = branch ? bytes : static_cast<std::int64_t>(qm::ToUtf16(item.literal).size());
     fuzz::Require(*wide == 2 * n + 2, "the wide buffer does not hold the text and its zero", sizes[0]);
     const std::string convert = indent + "StringToWideChar('" + item.literal + "', PWideChar(" + var + "), ";

@@ -1,6 +1,8 @@
 // The Run dialog kind's generated code, compared whole: the optional lines, nil arguments and buffer sizes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "dialogs/rundlg_core.h"
 
 using namespace qm;
@@ -220,24 +222,30 @@ TEST(RunDlg, EachFlagOnItsOwn) {
 
 TEST(RunDlg, OnlyTheDirectoryPresent) {
   RunDlgOptions o = Empty();
-  o.directory = "D:\\Bob's Files\\Caf\xe9";
+  o.directory = "D:\\Bob's Files\\Caf\xC3\xA9";
   const GeneratedCode code = GenerateRunDlg(o, kTexts, ctDelphiClassic);
-  // 19 characters: the apostrophe stays single and the Windows-1252 letter counts as one.
+  // 19 characters: the apostrophe stays single and the accented letter, two bytes of UTF-8, is one character of the
+  // ANSI code page.
   EXPECT_EQ(code.fragment, Join(kHead, {
                                            "if Win32Platform = VER_PLATFORM_WIN32_NT then",
                                            "begin",
                                            "  GetMem(lpDirectory, 40);",
-                                           "  StringToWideChar('D:\\Bob's Files\\Caf\xe9', PWideChar(lpDirectory), 20);",
+                                           "  StringToWideChar('D:\\Bob's Files\\Caf\xC3\xA9', PWideChar(lpDirectory), 20);",
                                            "end",
                                            "else",
                                            "begin",
                                            "  GetMem(lpDirectory, 20);",
-                                           "  StrPCopy(PAnsiChar(lpDirectory), 'D:\\Bob's Files\\Caf\xe9');",
+                                           "  StrPCopy(PAnsiChar(lpDirectory), 'D:\\Bob's Files\\Caf\xC3\xA9');",
                                            "end;",
                                            "SHRunFile(Handle, 0, lpDirectory, nil, nil, 0);",
                                            "FreeMem(lpDirectory);",
                                            "// End of Quillmark generated code",
                                        }));
+  // Where the machine's code page takes two bytes for a character, the buffers count them.
+  o.ansiLength = [](std::string_view text) { return 2 * text.size(); };
+  const Lines doubled = GenerateRunDlg(o, kTexts, ctDelphiClassic).fragment;
+  EXPECT_NE(std::find(doubled.begin(), doubled.end(), "  GetMem(lpDirectory, 41);"), doubled.end());
+  EXPECT_NE(std::find(doubled.begin(), doubled.end(), "  GetMem(lpDirectory, 82);"), doubled.end());
 }
 
 TEST(RunDlg, DescriptionOfEmptyLinesStillCountsAsPresent) {
