@@ -259,7 +259,7 @@ void TMainForm::RunBuilder(TBuildMode mode) {
       if (FCodeTarget != ctDelphiUnicode) panel->CheckAnsiTexts();
       const GeneratedCode code = panel->Generate(FCodeTarget);
       if (mode == bmCopy) PutClipboardText(hwnd(), JoinCrLf(code.fragment));
-      else if (EditForm) EditForm->FillPanes(code.uses, code.decl, code.impl);
+      else if (EditForm) EditForm->FillPanes(code.uses, code.decl, code.impl, FCodeTarget);
       break;
     }
   }

@@ -219,7 +219,8 @@ void TEditForm::SetPaneHeights(int uses, int decl, int impl) {
   Layout();
 }
 
-void TEditForm::FillPanes(const Lines& uses, const Lines& decl, const Lines& impl) {
+void TEditForm::FillPanes(const Lines& uses, const Lines& decl, const Lines& impl, TCodeTarget target) {
+  target_ = target;
   SetText(uses_.memo, "");
   SetText(decl_.memo, "");
   SetText(impl_.memo, "");
@@ -299,7 +300,9 @@ void TEditForm::btnCopyImplClick() { CopyPane(impl_.memo); }
 
 void TEditForm::btnCopyAllClick() {
   RunCommand(hwnd(), [&] {
-    const Lines lines = CopyAllLines(LoadFrameTexts(), GetText(uses_.memo), GetText(decl_.memo), GetText(impl_.memo));
+    FrameTexts texts = LoadFrameTexts();
+    texts.header1 = texts.Header1(target_);
+    const Lines lines = CopyAllLines(texts, GetText(uses_.memo), GetText(decl_.memo), GetText(impl_.memo));
     PutClipboardText(hwnd(), JoinCrLf(lines));
   });
 }

@@ -5,6 +5,7 @@
 
 #include "app/form.h"
 #include "app/window.h"
+#include "core/code_writer.h"
 #include "core/lines.h"
 #include "editor/splitter.h"
 
@@ -20,7 +21,8 @@ class TEditForm : public Window, public KeyPreview, public SplitterSink {
   static void Destroy();
 
   // The builders' side: clear the three panes, then fill them.
-  void FillPanes(const Lines& uses, const Lines& decl, const Lines& impl);
+  // `target` is the compiler the code is for: Copy All's first line names it.
+  void FillPanes(const Lines& uses, const Lines& decl, const Lines& impl, TCodeTarget target = ctDelphiClassic);
   // Shows the window over the main window, modally, with the main window's caption and `captionSuffix` (what the
   // code is written for, where it is not the classic target); returns when it closes.
   void ShowModal(const std::string& captionSuffix = {});
@@ -69,6 +71,7 @@ class TEditForm : public Window, public KeyPreview, public SplitterSink {
   static void PlacePane(const Pane& pane, int x, int y, int w, int h);
 
   HWND main_;
+  TCodeTarget target_ = ctDelphiClassic;
   Pane uses_;
   Pane decl_;
   Pane impl_;
