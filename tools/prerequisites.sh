@@ -7,6 +7,8 @@ packages=(
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools
   wine wine64 xvfb xauth x11-utils imagemagick python3 clang libclang-rt-14-dev cups printer-driver-cups-pdf cups-client nsis zip
   fp-compiler fpc-source-3.2.2
+  # a font with Chinese and Japanese characters, so that Wine shows texts of any script
+  fonts-wqy-microhei
 )
 
 missing=()

@@ -30,6 +30,13 @@ qm_session_start() {
   fi
   # Without a window manager, Wine waits about 2 s whenever a top-level window is hidden; unmanaged windows do not.
   "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null || true
+  # Windows links its dialog faces to a font with Chinese and Japanese characters; a new prefix links them to the
+  # one that tools/prerequisites.sh installs, so that texts of any script show.
+  local face
+  for face in "MS Sans Serif" "Microsoft Sans Serif" "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2" "Courier New"; do
+    "$WINE64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
+      /t REG_MULTI_SZ /d "wqy-microhei.ttc,WenQuanYi Micro Hei" /f >/dev/null 2>&1 </dev/null || true
+  done
 }
 
 qm_session_stop() {

@@ -99,3 +99,22 @@ TEST(DISABLED_Screenshot, EveryKindTheEditorAndTheAboutWindow) {
     PostMessageA(about, WM_KEYDOWN, VK_ESCAPE, 0);
   }
 }
+
+// The message box panel with a Cyrillic title and a CJK text, and the message box that its Test shows.
+TEST(DISABLED_Screenshot, MessageBoxWithTextsOfAnyScript) {
+  ClearSettings();
+  Program p;
+  ASSERT_TRUE(p.main());
+  SendMessageW(p.Ctl(IDC_cboCaption), WM_SETTEXT, 0,
+               reinterpret_cast<LPARAM>(L"\u0412\u043D\u0438\u043C\u0430\u043D\u0438\u0435"));
+  SendMessageW(p.Ctl(IDC_memText), WM_SETTEXT, 0,
+               reinterpret_cast<LPARAM>(L"\u6587\u5B57\u306E\u30C6\u30B9\u30C8 \u2014 \u0436\u0443\u043A"));
+  EXPECT_TRUE(SaveWindowPicture(p.main(), "unicode-messagebox-panel"));
+  p.PostClick(IDC_btnTest);
+  if (HWND box = p.WaitForWindow("#32770")) {
+    EXPECT_TRUE(SaveWindowPicture(box, "unicode-messagebox-test"));
+    PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+    WaitUntil([&] { return !IsWindow(box); });
+  }
+}
+
