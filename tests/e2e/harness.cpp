@@ -171,12 +171,15 @@ HWND Program::WaitForWindow(const char* className, int timeoutMs) const {
   return found;
 }
 
-std::string ClipboardText() {
-  std::string text;
+namespace {
+// The clipboard's text in one of its two formats; another program may hold the clipboard for a moment.
+template <typename Char>
+std::basic_string<Char> ReadClipboard(UINT format) {
+  std::basic_string<Char> text;
   for (int attempt = 0; attempt < 50; ++attempt) {
     if (OpenClipboard(nullptr)) {
-      if (HANDLE h = GetClipboardData(CF_TEXT)) {
-        if (const char* p = static_cast<const char*>(GlobalLock(h))) {
+      if (HANDLE h = GetClipboardData(format)) {
+        if (const auto* p = static_cast<const Char*>(GlobalLock(h))) {
           text = p;
           GlobalUnlock(h);
         }
@@ -188,6 +191,10 @@ std::string ClipboardText() {
   }
   return text;
 }
+}  // namespace
+
+std::string ClipboardText() { return ReadClipboard<char>(CF_TEXT); }
+std::wstring WideClipboardText() { return ReadClipboard<wchar_t>(CF_UNICODETEXT); }
 
 void PutClipboard(const std::string& text) {
   if (!OpenClipboard(nullptr)) return;

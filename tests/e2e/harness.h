@@ -49,7 +49,8 @@ class Program {
   HWND main_ = nullptr;
 };
 
-std::string ClipboardText();
+std::string ClipboardText();        // CF_TEXT
+std::wstring WideClipboardText();   // CF_UNICODETEXT
 void PutClipboard(const std::string& text);
 std::string WindowText(HWND hwnd);
 // Text of any script goes in and comes out through the W messages: the A ones carry only the ANSI code page.

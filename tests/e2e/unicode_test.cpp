@@ -14,38 +14,13 @@ using namespace e2e;
 
 namespace {
 
-void SetWide(HWND control, const wchar_t* text) {
-  SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-}
-
-// A control of another program answers WM_GETTEXT; GetWindowText would give only a window's caption.
-std::wstring WideText(HWND hwnd) {
-  std::wstring text(static_cast<std::size_t>(SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
-  return text;
-}
-
-std::wstring UnicodeClipboard() {
-  std::wstring text;
-  if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* p = static_cast<const wchar_t*>(GlobalLock(h))) {
-      text = p;
-      GlobalUnlock(h);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
-
 // The error box's text, after it closes.
 std::string ErrorBoxText(const Program& p) {
   HWND box = p.WaitForWindow("#32770");
   if (!box) return "(no error box)";
   std::string text;
   for (HWND c : Children(box))
-    if (GetDlgCtrlID(c) == 0xFFFF) text = qm::Utf8(WideText(c));
+    if (GetDlgCtrlID(c) == 0xFFFF) text = qm::Utf8(WideWindowText(c));
   PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
   WaitUntil([&] { return !IsWindow(box) && IsWindowEnabled(p.main()); });
   return text;
@@ -76,17 +51,17 @@ TEST(Unicode, ClassicCodeRefusesWhatTheAnsiCodePageCannotHold) {
   Program p;
   PutClipboard("before");
   HWND caption = p.Ctl(IDC_cboCaption);
-  SetWide(caption, L"\u041F\u0440\u0438\u0432\u0435\u0442");
+  SetWideText(caption, L"\u041F\u0440\u0438\u0432\u0435\u0442");
   p.PostClick(IDC_btnCopy);
   EXPECT_EQ(ErrorBoxText(p),
             "The text of \"Dialog Caption\" holds \"\xD0\x9F\", which Delphi before 2009 cannot hold in a string "
             "literal.");
   EXPECT_EQ(ClipboardText(), "before");
-  EXPECT_EQ(WideText(caption), L"\u041F\u0440\u0438\u0432\u0435\u0442");
+  EXPECT_EQ(WideWindowText(caption), L"\u041F\u0440\u0438\u0432\u0435\u0442");
 
   // Edit refuses the same way, and the editor does not open.
-  SetWide(caption, L"Information");
-  SetWide(p.Ctl(IDC_memText), L"ok \u6587\u5B57 \U0001F600");
+  SetWideText(caption, L"Information");
+  SetWideText(p.Ctl(IDC_memText), L"ok \u6587\u5B57 \U0001F600");
   p.PostClick(IDC_btnEdit);
   EXPECT_EQ(ErrorBoxText(p),
             "The text of \"Dialog Title\" holds \"\xE6\x96\x87\", which Delphi before 2009 cannot hold in a string "
@@ -96,11 +71,11 @@ TEST(Unicode, ClassicCodeRefusesWhatTheAnsiCodePageCannotHold) {
 
 TEST(Unicode, TheClipboardHoldsTheTextAndItsAnsiForm) {
   Program p;
-  SetWide(p.Ctl(IDC_memText), L"Caf\u00E9 \u00FCber Stra\u00DFe \u20AC");
+  SetWideText(p.Ctl(IDC_memText), L"Caf\u00E9 \u00FCber Stra\u00DFe \u20AC");
   p.Click(IDC_btnCopy);
   const std::string line = "Result := MessageBox(Handle, PChar('Caf\xC3\xA9 \xC3\xBC" "ber Stra\xC3\x9F" "e \xE2\x82\xAC'), "
                            "PChar('Information'), 64);\r\n";
-  const std::string unicode = qm::Utf8(UnicodeClipboard());
+  const std::string unicode = qm::Utf8(WideClipboardText());
   EXPECT_NE(unicode.find(line), std::string::npos) << unicode;
   EXPECT_EQ(ClipboardText(), qm::AnsiText(unicode));
 }
@@ -111,11 +86,11 @@ TEST(Unicode, TheEditorsPanesHoldAnyCharacter) {
   HWND editor = p.WaitForWindow("TEditForm");
   ASSERT_TRUE(editor);
   const wchar_t* statement = L"  ShowMessage('\u0416\u0443\u043A \u6587\u5B57 \U0001F600');";
-  SetWide(ChildById(editor, IDC_memImpl), statement);
+  SetWideText(ChildById(editor, IDC_memImpl), statement);
   const DWORD before = GetClipboardSequenceNumber();
   SendMessageW(ChildById(editor, IDC_btnCopyImpl), BM_CLICK, 0, 0);
   WaitUntil([&] { return GetClipboardSequenceNumber() != before; });
-  EXPECT_EQ(UnicodeClipboard(), std::wstring(statement) + L"\r\n");
+  EXPECT_EQ(WideClipboardText(), std::wstring(statement) + L"\r\n");
   PostMessageW(ChildById(editor, IDC_btnClose), BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(editor); }));
 }
