@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/utf.h"
 #include "dialogs/frame_core.h"
 
 namespace fuzz {
@@ -54,10 +55,15 @@ class Input {
     return static_cast<E>(p_.ConsumeIntegralInRange<int>(0, count - 1));
   }
 
-  // A text of any bytes (NUL, line breaks, apostrophes, Windows-1252 characters, control characters). Now and then
-  // a short text is repeated to any length up to 64 times the input's size (at most 40,000 bytes): long texts come
-  // without long inputs, and a short seeded run, whose inputs stay small, is not spent on them.
-  std::string Text() {
+  // A text as the program hands texts to the core: UTF-8, read from any bytes (NUL, line breaks, apostrophes,
+  // characters of every plane, control characters; a byte that starts no character stands for U+FFFD, as an
+  // unpaired surrogate from a field does). Now and then a short text is repeated to any length up to 64 times the
+  // input's size (at most 40,000 bytes): long texts come without long inputs, and a short seeded run, whose inputs
+  // stay small, is not spent on them.
+  std::string Text() { return qm::ToUtf8(qm::ToUtf16(AnyBytes())); }
+
+ private:
+  std::string AnyBytes() {
     std::string s = p_.ConsumeRandomLengthString(512);
     if (p_.ConsumeIntegralInRange<int>(0, 255) == 0) {
       const std::size_t target = p_.ConsumeIntegralInRange<std::size_t>(0, longest_);
@@ -69,7 +75,8 @@ class Input {
     return s;
   }
 
-  // A memo's lines: any number of texts of any bytes.
+ public:
+  // A memo's lines: any number of texts.
   qm::Lines MemoLines() {
     qm::Lines lines(p_.ConsumeIntegralInRange<std::size_t>(0, 12));
     for (auto& line : lines) line = Text();
