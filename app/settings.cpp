@@ -5,6 +5,7 @@
 
 #include "app/registry.h"
 #include "app/settings_core.h"
+#include "app/text.h"
 #include "app/win_util.h"
 #include "resource.h"
 
@@ -21,6 +22,12 @@ class SettingsFile {
   std::int32_t ReadInteger(const Setting& setting) const {
     const RegKey section = RegKey::Open(root_.get(), kSettingsSection, KEY_QUERY_VALUE);
     return SettingInteger(section.ReadString(setting.name), setting.fallback);
+  }
+
+  bool Has(const Setting& setting) const {
+    const RegKey section = RegKey::Open(root_.get(), kSettingsSection, KEY_QUERY_VALUE);
+    return section && RegQueryValueExW(section.get(), Wide(setting.name).c_str(), nullptr, nullptr, nullptr,
+                                       nullptr) == ERROR_SUCCESS;
   }
 
   void WriteInteger(const Setting& setting, std::int32_t value) const {
@@ -88,7 +95,8 @@ void SaveMainSettings(const MainSettings& settings) {
   file.WriteInteger(kPosTop, settings.position.y);
   file.WriteInteger(kDlgType, settings.dialogKind);
   file.WriteInteger(kActiveSheet, settings.activePage);
-  file.WriteInteger(kTarget, settings.target);
+  // The target is a choice of the user's: a program that was never told one keeps the settings it always kept.
+  if (settings.target != kTarget.fallback || file.Has(kTarget)) file.WriteInteger(kTarget, settings.target);
 }
 
 PaneHeightSettings LoadEditorSettings() {
