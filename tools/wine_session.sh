@@ -33,7 +33,7 @@ qm_session_start() {
   # Windows links its dialog faces to a font with Chinese and Japanese characters; a new prefix links them to the
   # one that tools/prerequisites.sh installs, so that texts of any script show.
   local face
-  for face in "MS Sans Serif" "Microsoft Sans Serif" "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2" "Courier New"; do
+  for face in "MS Sans Serif" "Microsoft Sans Serif" "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2"; do
     "$WINE64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
       /t REG_MULTI_SZ /d "wqy-microhei.ttc,WenQuanYi Micro Hei" /f >/dev/null 2>&1 </dev/null || true
   done
