@@ -39,16 +39,22 @@ std::uint32_t BrowseForFolderFlags(BffRestriction restriction) {
 }
 
 GeneratedCode GenerateBrowseForFolder(const BrowseForFolderOptions& o, const FrameTexts& texts, TCodeTarget target) {
+  return GenerateBrowseForFolder(o, texts, target, false);
+}
+
+GeneratedCode GenerateBrowseForFolder(const BrowseForFolderOptions& o, const FrameTexts& texts, TCodeTarget target,
+                                      bool handleAnswer) {
   const std::string& p = o.pidlVar;
   const std::string& s = o.stringVar;
   const std::string rootId = Decimal(RootFolderId(o.rootIndex));
   const std::initializer_list<std::string_view> root = {"  SHGetSpecialFolderLocation(Handle, ", rootId, ", pidlRoot);"};
 
-  CodeWriter out(texts, target, 5, 13, 3);
+  CodeWriter out(texts, target, 5, handleAnswer ? 22 : 13, 3);
   out.Comment({texts.header2});
   out.Comment({texts.header3});
   out.Comment({"//   lpbi: TBrowseInfo;"});
-  out.Comment({"//   ", p, ": PItemIDList;"});
+  // CoTaskMemFree, which frees the item-id lists, is declared in ActiveX.
+  out.Comment({"//   ", p, ": PItemIDList;", handleAnswer ? " // ActiveX must be in uses clause !" : ""});
   out.Comment({"//   ", s, ": string;"});
   out.Add({"with lpbi do"});
   out.Add({"begin"});
@@ -64,15 +70,30 @@ GeneratedCode GenerateBrowseForFolder(const BrowseForFolderOptions& o, const Fra
   out.Add({"  lpfn := nil;"});
   out.Add({"end;"});
   out.Add({p, " := SHBrowseForFolder(lpbi);"});
-  out.Add({"if SHGetPathFromIDList(", p, ", lpbi.pszDisplayName) then"});
-  out.Add({"  ", s, " := StrPas(lpbi.pszDisplayName);"});
-  // The release stands two blanks in, in the fragment as in the pane.
-  out.AddUnindented("  FreeMem(lpbi.pszDisplayName); ");
+  if (handleAnswer) {
+    out.Add({"if ", p, " <> nil then"});
+    out.Add({"begin"});
+    out.Add({"  if SHGetPathFromIDList(", p, ", lpbi.pszDisplayName) then"});
+    out.Add({"    ", s, " := StrPas(lpbi.pszDisplayName);"});
+    out.Add({"  CoTaskMemFree(", p, ");"});
+    out.Add({"end"});
+    out.Add({"else"});
+    out.Add({"begin"});
+    out.Add({"  // the user cancelled"});
+    out.Add({"end;"});
+    out.Add({"CoTaskMemFree(lpbi.pidlRoot);"});
+    out.Add({"FreeMem(lpbi.pszDisplayName);"});
+  } else {
+    out.Add({"if SHGetPathFromIDList(", p, ", lpbi.pszDisplayName) then"});
+    out.Add({"  ", s, " := StrPas(lpbi.pszDisplayName);"});
+    // The release stands two blanks in, in the fragment as in the pane.
+    out.AddUnindented("  FreeMem(lpbi.pszDisplayName); ");
+  }
 
   out.Declare({"  lpbi: TBrowseInfo;"});
   out.Declare({"  ", p, ": PItemIDList;"});
   out.Declare({"  ", s, ": string;"});
-  return out.Finish("ShellAPI, ShlObj");
+  return out.Finish(handleAnswer ? "ShellAPI, ShlObj, ActiveX" : "ShellAPI, ShlObj");
 }
 
 }  // namespace qm

@@ -35,5 +35,9 @@ struct BrowseForFolderOptions {
 
 GeneratedCode GenerateBrowseForFolder(const BrowseForFolderOptions& options, const FrameTexts& texts,
                                       TCodeTarget target);
+// With `handleAnswer` the item-id list the dialog returns is tested (nil: the user cancelled), and both lists the
+// code gets, the root's and the answer's, are freed on every path.
+GeneratedCode GenerateBrowseForFolder(const BrowseForFolderOptions& options, const FrameTexts& texts,
+                                      TCodeTarget target, bool handleAnswer);
 
 }  // namespace qm

@@ -32,15 +32,22 @@ std::uint32_t ColorFromParts(std::int32_t red, std::int32_t green, std::int32_t 
 std::uint32_t ChooseColorStart(const ChooseColorOptions& o) { return o.rgbInit ? o.color : 0; }
 
 GeneratedCode GenerateChooseColor(const ChooseColorOptions& o, const FrameTexts& texts, TCodeTarget target) {
+  return GenerateChooseColor(o, texts, target, false);
+}
+
+GeneratedCode GenerateChooseColor(const ChooseColorOptions& o, const FrameTexts& texts, TCodeTarget target,
+                                  bool handleAnswer) {
   const std::string& v = o.varName;
 
-  CodeWriter out(texts, target, 5, o.rgbInit ? 12 : 11, 3);
+  CodeWriter out(texts, target, handleAnswer ? 7 : 5,
+                 (o.rgbInit ? 12 : 11) + (handleAnswer ? kCommonDialogFailureLines : 0), handleAnswer ? 5 : 3);
   out.Comment({texts.header2});
   out.Comment({texts.header3});
   out.Comment({"//  cc: TChooseColor; { CommDlg must be in uses clause !}"});
   out.Comment({"//  acrCustClr: array[0..15] of TColor; { the best solution is to declare this array as global variable "
                "and use Registry to store set of custom colors}"});
   out.Comment({"// ", v, ": TColor;"});
+  if (handleAnswer) CommentCommonDialogFailure(out, "// ");
   out.Add({"FillChar(cc, SizeOf(TChooseColor), 0);"});
   out.Add({"with cc do"});
   out.Add({"begin"});
@@ -54,11 +61,13 @@ GeneratedCode GenerateChooseColor(const ChooseColorOptions& o, const FrameTexts&
   out.Add({"  Flags := ", Decimal(ChooseColorFlags(o)), ";"});
   out.Add({"end;"});
   out.Add({"if ChooseColor(", RecordArgumentPrefix(target), "cc) then"});
-  out.Add({"  ", v, " := TColor(cc.rgbResult);"});
+  out.Add({"  ", v, " := TColor(cc.rgbResult)", handleAnswer ? "" : ";"});
+  if (handleAnswer) AddCommonDialogFailure(out, "Handle");
 
   out.Declare({"  cc: TChooseColor;"});
   out.Declare({"  acrCustClr: array[0..15] of TColor;"});
   out.Declare({"  ", v, ": TColor;"});
+  if (handleAnswer) DeclareCommonDialogFailure(out);
   return out.Finish("CommDlg");
 }
 

@@ -33,5 +33,8 @@ inline std::int32_t BlueOf(std::uint32_t color) { return static_cast<std::int32_
 std::uint32_t ChooseColorStart(const ChooseColorOptions& options);
 
 GeneratedCode GenerateChooseColor(const ChooseColorOptions& options, const FrameTexts& texts, TCodeTarget target);
+// With `handleAnswer` the call's result is tested with an else branch that tells a cancel from a failure.
+GeneratedCode GenerateChooseColor(const ChooseColorOptions& options, const FrameTexts& texts, TCodeTarget target,
+                                  bool handleAnswer);
 
 }  // namespace qm

@@ -101,18 +101,25 @@ constexpr std::size_t kFixedStatements = 21;  // the record set-up and the readi
 }  // namespace
 
 GeneratedCode GenerateChooseFont(const ChooseFontOptions& o, const FrameTexts& texts, TCodeTarget target) {
+  return GenerateChooseFont(o, texts, target, false);
+}
+
+GeneratedCode GenerateChooseFont(const ChooseFontOptions& o, const FrameTexts& texts, TCodeTarget target,
+                                 bool handleAnswer) {
   const std::string& v = o.varName;
   const bool both = o.initToLogFont && o.initWithVar;
-  const std::size_t statements =
-      kFixedStatements + (o.limitSize ? 2 : 0) + (o.initToLogFont ? 1 + StartValueCount(o) : 0);
+  const std::size_t statements = kFixedStatements + (o.limitSize ? 2 : 0) +
+                                 (o.initToLogFont ? 1 + StartValueCount(o) : 0) +
+                                 (handleAnswer ? kCommonDialogFailureLines : 0);
 
-  CodeWriter out(texts, target, kCommentLines, statements, 3);
+  CodeWriter out(texts, target, kCommentLines + (handleAnswer ? 2 : 0), statements, handleAnswer ? 5 : 3);
   out.Comment({texts.header2});
   out.Comment({texts.header3});
   out.Comment({"//  cf: TChooseFont; { CommDlg must be in uses clause !}"});
   out.Comment({"//  lf: TLogFont;"});
   out.Comment({"//  ", v, ": TFont;"});
   out.Comment({"//  ", v, " := TFont.Create; { if it is not initialized yet do not forget to create it }"});
+  if (handleAnswer) CommentCommonDialogFailure(out, "//  ");
 
   out.Add({"FillChar(cf, SizeOf(TChooseFont), 0);"});
   // The dialog starts from every field of the logical font, and the start values set only some of them.
@@ -145,11 +152,13 @@ GeneratedCode GenerateChooseFont(const ChooseFontOptions& o, const FrameTexts& t
   out.Add({"  if Boolean(lfItalic) then Style := Style + [fsItalic];"});
   out.Add({"  if Boolean(lfUnderline) then Style := Style + [fsUnderline];"});
   out.Add({"  if Boolean(lfStrikeOut) then Style := Style + [fsStrikeOut];"});
-  out.Add({"end;"});
+  out.Add({handleAnswer ? "end" : "end;"});
+  if (handleAnswer) AddCommonDialogFailure(out, "Application.Handle");
 
   out.Declare({"  cf: TChooseFont; { CommDlg must be in uses clause !}"});
   out.Declare({"  lf: TLogFont;"});
   out.Declare({"  ", v, ": TFont;"});
+  if (handleAnswer) DeclareCommonDialogFailure(out);
   return out.Finish("CommDlg");
 }
 

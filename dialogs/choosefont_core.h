@@ -77,5 +77,8 @@ struct ChooseFontStart {
 ChooseFontStart ChooseFontStartValues(const ChooseFontOptions& options);
 
 GeneratedCode GenerateChooseFont(const ChooseFontOptions& options, const FrameTexts& texts, TCodeTarget target);
+// With `handleAnswer` the call's result is tested with an else branch that tells a cancel from a failure.
+GeneratedCode GenerateChooseFont(const ChooseFontOptions& options, const FrameTexts& texts, TCodeTarget target,
+                                 bool handleAnswer);
 
 }  // namespace qm

@@ -121,10 +121,19 @@ constexpr std::size_t kStatements = 16;  // the record filled in, the call, and 
 }  // namespace
 
 GeneratedCode GenerateFileOperation(const FileOpOptions& o, const FrameTexts& texts, TCodeTarget target) {
-  CodeWriter out(texts, target, 3, kStatements, 1);
+  return GenerateFileOperation(o, texts, target, false);
+}
+
+GeneratedCode GenerateFileOperation(const FileOpOptions& o, const FrameTexts& texts, TCodeTarget target,
+                                    bool handleAnswer) {
+  CodeWriter out(texts, target, handleAnswer ? 5 : 3, kStatements + (handleAnswer ? 12 : 0), handleAnswer ? 3 : 1);
   out.Comment({texts.header2});
   out.Comment({texts.header3});
   out.Comment({"//   lpFileOp: TSHFileOpStruct; // ShellAPI must be in uses clause !"});
+  if (handleAnswer) {
+    out.Comment({"//   nError: Integer;"});
+    out.Comment({"//   ", kErrorTextDeclaration});
+  }
 
   out.Add({"FillChar(lpFileOp, SizeOf(TSHFileOpStruct), 0);"});
   out.Add({"with lpFileOp do"});
@@ -141,6 +150,29 @@ GeneratedCode GenerateFileOperation(const FileOpOptions& o, const FrameTexts& te
   WriteListAssignment(out, "pFrom", o.from);
   WriteListAssignment(out, "pTo", o.to);
   out.Add({"end;"});
+  if (handleAnswer) {
+    // A stopped operation may give an error number too: the aborted flag is tested first.
+    out.Add({"nError := SHFileOperation(lpFileOp);"});
+    out.Add({"if (nError = 0) and not lpFileOp.fAnyOperationsAborted then"});
+    out.Add({"begin"});
+    out.Add({"  // the operation is done"});
+    out.Add({"end"});
+    out.Add({"else"});
+    out.Add({"begin"});
+    out.Add({"  if lpFileOp.fAnyOperationsAborted then"});
+    out.Add({"  begin"});
+    out.Add({"    // the user stopped the operation"});
+    out.Add({"  end"});
+    out.Add({"  else"});
+    out.Add({"  begin"});
+    AddFailureMessage(out, "    ", "Handle", "nError", "The file operation");
+    out.Add({"  end;"});
+    out.Add({"end;"});
+    out.Declare({"  lpFileOp: TSHFileOpStruct;"});
+    out.Declare({"  nError: Integer;"});
+    out.Declare({"  ", kErrorTextDeclaration});
+    return out.Finish("ShellAPI, ShlObj");
+  }
   out.Add({"SHFileOperation(lpFileOp);"});
   out.Add({"if lpFileOp.fAnyOperationsAborted then"});
   out.Add({"begin"});

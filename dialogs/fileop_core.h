@@ -54,5 +54,9 @@ const char* ClipName(FileOpClip clip);
 constexpr const char* kClipProperty = "QmAviClip";
 
 GeneratedCode GenerateFileOperation(const FileOpOptions& options, const FrameTexts& texts, TCodeTarget target);
+// With `handleAnswer` the call's result is kept and tested with the aborted flag: done, stopped by the user, or
+// failed with the error the message box shows.
+GeneratedCode GenerateFileOperation(const FileOpOptions& options, const FrameTexts& texts, TCodeTarget target,
+                                    bool handleAnswer);
 
 }  // namespace qm

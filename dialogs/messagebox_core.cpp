@@ -44,8 +44,32 @@ std::uint32_t MessageBoxFlags(const MessageBoxOptions& o) {
 }
 
 GeneratedCode GenerateMessageBox(const MessageBoxOptions& o, const FrameTexts& texts, TCodeTarget target) {
+  return GenerateMessageBox(o, texts, target, false);
+}
+
+GeneratedCode GenerateMessageBox(const MessageBoxOptions& o, const FrameTexts& texts, TCodeTarget target,
+                                 bool handleAnswer) {
   const std::string text = JoinMemoLines(o.textLines);
   const std::string flags = Decimal(MessageBoxFlags(o));
+  if (handleAnswer) {
+    // The buttons of the chosen set, in the order the box shows them; each answer's constant is its caption's.
+    const int row = MbButtonDescription(o.button).row;
+    std::size_t branches = 0;
+    for (const MbButtonInfo& b : kButtons) branches += b.row == row;
+    CodeWriter out(texts, target, 0, 2 + 4 * branches, 0);
+    out.Add({"case MessageBox(Handle, PChar('", text, "'), PChar('", o.title, "'), ", flags, ") of"});
+    for (const MbButtonInfo& b : kButtons) {
+      if (b.row != row) continue;
+      std::string constant = "ID";
+      for (const char* c = b.caption; *c; ++c) constant += static_cast<char>(*c >= 'a' && *c <= 'z' ? *c - 32 : *c);
+      out.Add({"  ", constant, ":"});
+      out.Add({"    begin"});
+      out.Add({"      // the user chose ", b.caption});
+      out.Add({"    end;"});
+    }
+    out.Add({"end;"});
+    return out.Finish();
+  }
   if (o.asProcedure) {
     // The call keeps its two blanks in the fragment, so the pane takes it as it stands.
     CodeWriter out(texts, target, 0, 1, 0);

@@ -48,5 +48,9 @@ struct MessageBoxOptions {
 
 std::uint32_t MessageBoxFlags(const MessageBoxOptions& options);
 GeneratedCode GenerateMessageBox(const MessageBoxOptions& options, const FrameTexts& texts, TCodeTarget target);
+// With `handleAnswer` the call is the selector of a case statement with an empty branch for each button of the set,
+// and neither the result variable nor the procedure form is written.
+GeneratedCode GenerateMessageBox(const MessageBoxOptions& options, const FrameTexts& texts, TCodeTarget target,
+                                 bool handleAnswer);
 
 }  // namespace qm

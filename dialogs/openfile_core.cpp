@@ -91,18 +91,19 @@ int FilterIndexFromText(const std::string& text) {
 }
 
 GeneratedCode GenerateFileDialog(const FileDialogOptions& o, std::uint32_t flags, const FileDialogCodeVariant& v,
-                                 const FrameTexts& texts, TCodeTarget target) {
+                                 const FrameTexts& texts, TCodeTarget target, bool handleAnswer) {
   const std::size_t filterRows = FilterRowCount(o.gridRows);
   // Thirteen statements always; the title, the filters and the filter index each add one when set.
-  const std::size_t statements =
-      13 + std::size_t{!o.title.empty()} + std::size_t{filterRows > 0} + std::size_t{o.filterIndex != 1};
+  const std::size_t statements = 13 + std::size_t{!o.title.empty()} + std::size_t{filterRows > 0} +
+                                 std::size_t{o.filterIndex != 1} + (handleAnswer ? kCommonDialogFailureLines : 0);
 
-  CodeWriter out(texts, target, 5, statements, 3);
+  CodeWriter out(texts, target, handleAnswer ? 7 : 5, statements, handleAnswer ? 5 : 3);
   out.Comment({texts.header2});
   out.Comment({texts.header3});
   out.Comment({"//   ofn: TOpenFileName; // CommDlg must be in uses clause !"});
   out.Comment({"//   szFile: array[0..MAX_PATH] of Char;"});
   out.Comment({"//   ", o.varName, ": string;"});
+  if (handleAnswer) CommentCommonDialogFailure(out, "//   ");
 
   // The statements at the fragment's indentation; the editor's pane indents each by two more blanks.
   out.Add({"FillChar(ofn, SizeOf(TOpenFileName), 0);"});
@@ -141,17 +142,24 @@ GeneratedCode GenerateFileDialog(const FileDialogOptions& o, std::uint32_t flags
   out.Add({"  Flags := ", Decimal(flags), ";"});
   out.Add({"end;"});
   out.Add({"if ", v.function, "(", RecordArgumentPrefix(target), "ofn) then"});
-  out.Add({"  ", o.varName, " := StrPas(", v.result, ");"});
+  out.Add({"  ", o.varName, " := StrPas(", v.result, ")", handleAnswer ? "" : ";"});
+  if (handleAnswer) AddCommonDialogFailure(out, "Handle");
 
   out.Declare({"  ofn: TOpenFileName;"});
   out.Declare({"  szFile: array[0..MAX_PATH] of Char;"});
   out.Declare({"  ", o.varName, ": string;"});
+  if (handleAnswer) DeclareCommonDialogFailure(out);
   return out.Finish("CommDlg");
 }
 
 GeneratedCode GenerateOpenFile(const OpenFileOptions& o, const FrameTexts& texts, TCodeTarget target) {
+  return GenerateOpenFile(o, texts, target, false);
+}
+
+GeneratedCode GenerateOpenFile(const OpenFileOptions& o, const FrameTexts& texts, TCodeTarget target,
+                               bool handleAnswer) {
   static const FileDialogCodeVariant kOpen{"lpstrFile", "GetOpenFileName", "szFile"};
-  return GenerateFileDialog(o, OpenFileFlags(o), kOpen, texts, target);
+  return GenerateFileDialog(o, OpenFileFlags(o), kOpen, texts, target, handleAnswer);
 }
 
 }  // namespace qm

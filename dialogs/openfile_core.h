@@ -79,6 +79,9 @@ FileDialogRecord PrepareFileDialog(const FileDialogOptions& options, std::uint32
 int FilterIndexFromText(const std::string& text);
 
 GeneratedCode GenerateOpenFile(const OpenFileOptions& options, const FrameTexts& texts, TCodeTarget target);
+// With `handleAnswer` the call's result is tested with an else branch that tells a cancel from a failure.
+GeneratedCode GenerateOpenFile(const OpenFileOptions& options, const FrameTexts& texts, TCodeTarget target,
+                               bool handleAnswer);
 
 // The lines in which the Open and Save kinds differ; everything else of their code is the same.
 struct FileDialogCodeVariant {
@@ -87,6 +90,7 @@ struct FileDialogCodeVariant {
   const char* result;      // what StrPas reads: "szFile" or "ofn.lpstrFile"
 };
 GeneratedCode GenerateFileDialog(const FileDialogOptions& options, std::uint32_t flags,
-                                 const FileDialogCodeVariant& variant, const FrameTexts& texts, TCodeTarget target);
+                                 const FileDialogCodeVariant& variant, const FrameTexts& texts, TCodeTarget target,
+                                 bool handleAnswer = false);
 
 }  // namespace qm

@@ -21,17 +21,24 @@ PathLocation LocatePath(std::string_view path) {
 }
 
 GeneratedCode GeneratePickIcon(const PickIconOptions& o, const FrameTexts& texts, TCodeTarget target) {
+  return GeneratePickIcon(o, texts, target, false);
+}
+
+GeneratedCode GeneratePickIcon(const PickIconOptions& o, const FrameTexts& texts, TCodeTarget target,
+                               bool handleAnswer) {
   const std::string& v = o.fileNameVar;
   const std::string& x = o.iconIndexVar;
   const std::string& p = o.fileToOpen;
 
   const bool branch = HasWindows9xBranch(target);
   const std::string_view indent = branch ? "  " : "";
-  CodeWriter out(texts, target, 5, branch ? 13 : 5, 2);
+  CodeWriter out(texts, target, handleAnswer ? 6 : 5, (branch ? 13 : 5) + (handleAnswer ? 13 : 0),
+                 handleAnswer ? 3 : 2);
   out.Comment({"// unit ShellExt must be in uses clause !"});
   out.Comment({texts.header3});
   out.Comment({"//   ", v, ": Pointer;"});
   out.Comment({"//   ", x, ": DWORD;"});
+  if (handleAnswer) out.Comment({"//   nPicked: Integer;"});
   out.Comment({});
   // The wide buffer holds MAX_PATH characters; the conversion may write no more than that. A Unicode program runs
   // only on the NT family and needs no other buffer.
@@ -48,6 +55,28 @@ GeneratedCode GeneratePickIcon(const PickIconOptions& o, const FrameTexts& texts
     out.Add({"  GetMem(", v, ", MAX_PATH*SizeOf(AnsiChar));"});
     out.Add({"  StrPCopy(", v, ", '", p, "');"});
     out.Add({"end;"});
+  }
+  if (handleAnswer) {
+    out.Add({x, " := ", Decimal(o.iconIndex), ";"});
+    out.Add({"nPicked := SHPickIcon(Handle, ", v, ", MAX_PATH, ", x, ");"});
+    out.Add({"if nPicked > 0 then"});
+    out.Add({"begin"});
+    out.Add({"  // the user chose icon ", x, " of the file in ", v});
+    out.Add({"end"});
+    out.Add({"else"});
+    out.Add({"begin"});
+    out.Add({"  if nPicked = 0 then"});
+    out.Add({"  begin"});
+    out.Add({"    // the user cancelled"});
+    out.Add({"  end"});
+    out.Add({"  else"});
+    out.Add({"    MessageBox(Handle, PChar('The icon picker could not be shown.'), PChar('Error'), MB_ICONERROR);"});
+    out.Add({"end;"});
+    out.Add({"FreeMem(", v, ");"});
+    out.Declare({"  ", v, ": Pointer;"});
+    out.Declare({"  ", x, ": DWORD;"});
+    out.Declare({"  nPicked: Integer;"});
+    return out.Finish("ShellAPI, ShellExt");
   }
   // The index line already carries its two blanks; call and release stay at the margin as in the fragment.
   out.AddUnindented({"  ", x, " := ", Decimal(o.iconIndex), ";"});

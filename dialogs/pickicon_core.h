@@ -34,5 +34,9 @@ struct PathLocation {
 PathLocation LocatePath(std::string_view path);
 
 GeneratedCode GeneratePickIcon(const PickIconOptions& options, const FrameTexts& texts, TCodeTarget target);
+// With `handleAnswer` the picker's result is kept and tested: positive when the user chose an icon, zero when the
+// picker was cancelled, negative when it could not be shown.
+GeneratedCode GeneratePickIcon(const PickIconOptions& options, const FrameTexts& texts, TCodeTarget target,
+                               bool handleAnswer);
 
 }  // namespace qm

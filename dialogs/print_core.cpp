@@ -32,10 +32,16 @@ std::uint16_t PrintToPage(const PrintOptions& o) {
 std::uint16_t PrintCopiesForRecord(const PrintOptions& o) { return Low16(o.copies); }
 
 GeneratedCode GeneratePrint(const PrintOptions& o, const FrameTexts& texts, TCodeTarget target) {
-  CodeWriter out(texts, target, 3, 19, 1);
+  return GeneratePrint(o, texts, target, false);
+}
+
+GeneratedCode GeneratePrint(const PrintOptions& o, const FrameTexts& texts, TCodeTarget target, bool handleAnswer) {
+  CodeWriter out(texts, target, handleAnswer ? 5 : 3, 19 + (handleAnswer ? kCommonDialogFailureLines : 0),
+                 handleAnswer ? 3 : 1);
   out.Comment({texts.header2});
   out.Comment({texts.header3});
   out.Comment({"//  pd: TPrintDlg; { CommDlg must be in uses clause !}"});
+  if (handleAnswer) CommentCommonDialogFailure(out, "//  ");
   out.Add({"FillChar(pd, SizeOf(TPrintDlg), 0);"});
   out.Add({"with pd do"});
   out.Add({"begin"});
@@ -55,9 +61,11 @@ GeneratedCode GeneratePrint(const PrintOptions& o, const FrameTexts& texts, TCod
   out.Add({"begin"});
   // The placeholder comment stands in column 1 in both forms.
   out.AddUnindented("{ Place your code here}");
-  out.Add({"end;"});
+  out.Add({handleAnswer ? "end" : "end;"});
+  if (handleAnswer) AddCommonDialogFailure(out, "Handle");
 
   out.Declare({"  pd: TPrintDlg;"});
+  if (handleAnswer) DeclareCommonDialogFailure(out);
   return out.Finish("CommDlg");
 }
 

@@ -37,5 +37,8 @@ std::uint16_t PrintToPage(const PrintOptions& options);
 std::uint16_t PrintCopiesForRecord(const PrintOptions& options);
 
 GeneratedCode GeneratePrint(const PrintOptions& options, const FrameTexts& texts, TCodeTarget target);
+// With `handleAnswer` the call's result is tested with an else branch that tells a cancel from a failure.
+GeneratedCode GeneratePrint(const PrintOptions& options, const FrameTexts& texts, TCodeTarget target,
+                            bool handleAnswer);
 
 }  // namespace qm

@@ -13,8 +13,13 @@ std::uint32_t SaveFileFlags(const SaveFileOptions& o) {
 }
 
 GeneratedCode GenerateSaveFile(const SaveFileOptions& o, const FrameTexts& texts, TCodeTarget target) {
+  return GenerateSaveFile(o, texts, target, false);
+}
+
+GeneratedCode GenerateSaveFile(const SaveFileOptions& o, const FrameTexts& texts, TCodeTarget target,
+                               bool handleAnswer) {
   static const FileDialogCodeVariant kSave{"szFile", "GetSaveFileName", "ofn.lpstrFile"};
-  return GenerateFileDialog(o, SaveFileFlags(o), kSave, texts, target);
+  return GenerateFileDialog(o, SaveFileFlags(o), kSave, texts, target, handleAnswer);
 }
 
 }  // namespace qm

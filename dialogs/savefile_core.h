@@ -19,5 +19,8 @@ struct SaveFileOptions : FileDialogOptions {
 // Never carries the Explorer flag: the Save panel has no multiple selection.
 std::uint32_t SaveFileFlags(const SaveFileOptions& options);
 GeneratedCode GenerateSaveFile(const SaveFileOptions& options, const FrameTexts& texts, TCodeTarget target);
+// With `handleAnswer` the call's result is tested as the Open file kind's is.
+GeneratedCode GenerateSaveFile(const SaveFileOptions& options, const FrameTexts& texts, TCodeTarget target,
+                               bool handleAnswer);
 
 }  // namespace qm
