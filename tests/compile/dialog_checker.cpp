@@ -371,6 +371,28 @@ struct Outcome {
   void Fail(const std::string& problem) { problems.push_back(problem); }
 };
 
+// The message box titled "Error" that code handling the answer shows after its dialog failed: found, its text
+// compared, closed. `when` is "always", or "no-printer" for a box that follows only Windows' printer message.
+void CheckErrorBox(const PROCESS_INFORMATION& pi, const Fields& d, bool noPrinterSeen, Outcome& outcome) {
+  if (d.size() < 3 || (d[2] == "no-printer" && !noPrinterSeen)) return;
+  HWND box = nullptr;
+  WaitFor(
+      [&] {
+        for (HWND dialog : DialogsOf(pi.dwProcessId))
+          if (TextOf(dialog) == "Error") box = dialog;
+        return box || WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0;
+      },
+      kWindowTimeoutMs);
+  if (!box) {
+    outcome.Fail("no error box appeared");
+    return;
+  }
+  std::string problem;
+  WaitFor([&] { return (problem = CheckControl(box, {"text", "65535", d[1]})).empty(); }, kCheckTimeoutMs);
+  if (!problem.empty()) outcome.Fail("error box: " + problem);
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
 // Closes whatever dialogs the program still shows, then ends it if it does not end by itself.
 void Finish(const PROCESS_INFORMATION& pi, Outcome& outcome) {
   if (WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0) return;
@@ -444,6 +466,8 @@ Outcome RunProgram(const std::string& folder, const ProgramEntry& entry, bool no
     } else if (printWindow && noPrinter && TextOf(dialog) != (*window)[1] && IsPrinterMessage(dialog)) {
       outcome.note = "no printer: the message asking to install one";
       PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+      for (const Fields& d : entry.directives)
+        if (d[0] == "error-box") CheckErrorBox(pi, d, true, outcome);
     } else {
       const std::string title = TextOf(dialog);
       if (title != (*window)[1]) outcome.Fail("dialog titled " + Visible(title) + ", expected " + Visible((*window)[1]));
@@ -465,6 +489,8 @@ Outcome RunProgram(const std::string& folder, const ProgramEntry& entry, bool no
       if (!outcome.problems.empty()) outcome.Fail("what the dialog showed:\n" + DescribeDialog(dialog));
       for (const Fields& d : entry.directives)
         if (d[0] == "press") PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(std::atoi(d[1].c_str()), BN_CLICKED), 0);
+      for (const Fields& d : entry.directives)
+        if (d[0] == "error-box") CheckErrorBox(pi, d, false, outcome);
     }
   } else if (expectNoWindow) {
     HWND dialog = nullptr;

@@ -1061,6 +1061,145 @@ std::vector<StateMaker> UnicodeStates() {
   return states;
 }
 
+// ---- The code that handles the user's answer -----------------------------------------------------------------------
+// Each kind that has an answer with the answer handled: the message box's case statement for sets that hold every
+// button between them; the common dialogs cancelled (no error box may follow), and the Print dialog failing where no
+// printer is known (the error box shows CommDlgExtendedError's number, PDERR_NODEFAULTPRN); the folder picker's
+// answer read or cancelled, its item-id lists freed; the icon picker failing and the file operation done or failing.
+
+// The message box that the handled code shows for a failure.
+Directive ErrorBox(const std::string& text, const char* when = "always") { return {"error-box", text, when}; }
+
+std::vector<StateMaker> HandledAnswerStates() {
+  std::vector<StateMaker> states;
+  struct Set {
+    const char* name;
+    MbButton button;
+    std::vector<std::string> captions;
+    const char* press;
+  };
+  for (const Set& set : {Set{"ok", MbButton::OK_1, {"OK"}, "1"},
+                         Set{"yesnocancel", MbButton::YESNOCANCEL_1, {"&Yes", "&No", "Cancel"}, "7"},
+                         Set{"abortretryignore", MbButton::ABORTRETRYIGNORE_1, {"&Abort", "&Retry", "&Ignore"}, "4"}}) {
+    states.push_back([set](const Place& p) {
+      State s{std::string("messagebox_handled_") + set.name, "the message box whose answer is handled", {}, {}, {}, {}};
+      MessageBoxOptions o;
+      o.title = "Question";
+      o.button = set.button;
+      s.code = GenerateMessageBox(o, Texts(), p.target, true);
+      Directive buttons{"buttons"};
+      buttons.insert(buttons.end(), set.captions.begin(), set.captions.end());
+      s.directives = {{"window", "Question"}, buttons, {"press", set.press}};
+      return s;
+    });
+  }
+  states.push_back([](const Place& p) {
+    State s{"openfile_handled", "the Open dialog whose answer is handled, cancelled", {}, {}, {}, {}};
+    OpenFileOptions o;
+    s.code = GenerateOpenFile(o, Texts(), p.target, true);
+    s.preamble = StaleFileBuffer();
+    s.postamble = {"Report('result=' + Result);"};
+    s.directives = {{"window", "Open"}, {"press", "2"}, {"output", "result="}};
+    return s;
+  });
+  states.push_back([](const Place& p) {
+    State s{"savefile_handled", "the Save dialog whose answer is handled, cancelled", {}, {}, {}, {}};
+    SaveFileOptions o;
+    s.code = GenerateSaveFile(o, Texts(), p.target, true);
+    s.preamble = StaleFileBuffer();
+    s.postamble = {"Report('result=' + Result);"};
+    s.directives = {{"window", "Save As"}, {"press", "2"}, {"output", "result="}};
+    return s;
+  });
+  states.push_back([](const Place& p) {
+    State s{"choosecolor_handled", "the Color dialog whose answer is handled, cancelled", {}, {}, {}, {}};
+    ChooseColorOptions o;
+    s.code = GenerateChooseColor(o, Texts(), p.target, true);
+    s.preamble = {"Result := $123456;"};
+    s.postamble = {"Report('result=' + IntToHex(Result, 6));"};
+    s.directives = {{"window", "Color"}, {"press", "2"}, {"output", "result=123456"}};
+    return s;
+  });
+  states.push_back([](const Place& p) {
+    State s{"choosefont_handled", "the Font dialog whose answer is handled, cancelled", {}, {}, {}, {}};
+    ChooseFontOptions o;
+    s.code = GenerateChooseFont(o, Texts(), p.target, true);
+    s.preamble = FontPreamble("Result");
+    s.preamble.push_back("Result.Name := 'Unchanged';");
+    s.postamble = {"Report('name=' + Result.Name);", "Result.Free;"};
+    s.directives = {{"window", "Font"}, {"press", "2"}, {"output", "name=Unchanged"}};
+    return s;
+  });
+  states.push_back([](const Place& p) {
+    // Without a printer the dialog fails after Windows' message: PDERR_NODEFAULTPRN.
+    State s{"print_handled", "the Print dialog whose answer is handled, cancelled", {}, {}, {}, {}};
+    PrintOptions o;
+    s.code = GeneratePrint(o, Texts(), p.target, true);
+    s.directives = {{"print-window", "Print"}, {"press", "2"},
+                    ErrorBox("The dialog failed with error 4104.", "no-printer")};
+    return s;
+  });
+  states.push_back([](const Place& p) {
+    State s{"browseforfolder_handled", "the folder picker whose answer is handled, choosing a folder", {}, {}, {},
+            {}};
+    const std::string documents = p.Folder(s.name);
+    BrowseForFolderOptions o;
+    o.rootIndex = 1;  // My Documents, made the program's own folder, which holds one folder
+    s.code = GenerateBrowseForFolder(o, Texts(), p.target, true);
+    s.postamble = {"Report('folder=' + sResult);"};
+    s.directives = {{"make-folder", documents + "\\chosen"}, {"documents", documents},
+                    {"window", "Browse for Folder"}, {"select-child", "14145"}, {"press", "1"},
+                    {"output", "folder=" + documents + "\\chosen"}};
+    return s;
+  });
+  states.push_back([](const Place& p) {
+    State s{"browseforfolder_handled_cancel", "the folder picker whose answer is handled, cancelled", {}, {}, {}, {}};
+    BrowseForFolderOptions o;
+    s.code = GenerateBrowseForFolder(o, Texts(), p.target, true);
+    s.postamble = {"Report('folder=' + sResult);"};
+    s.directives = {{"window", "Browse for Folder"}, {"press", "2"}, {"output", "folder="}};
+    return s;
+  });
+  states.push_back([](const Place& p) {
+    // The shell here has no icon picker of its own: the call fails at once.
+    State s{"pickicon_handled", "the icon picker whose answer is handled, failing", {}, {}, {}, {}};
+    PickIconOptions o;
+    s.code = GeneratePickIcon(o, Texts(), p.target, true);
+    s.postamble = {"Report('index=' + IntToStr(nIconIndex));"};
+    s.directives = {{"window", "Error"}, {"text", "65535", "The icon picker could not be shown."}, {"press", "1"},
+                    {"output", "index=0"}};
+    return s;
+  });
+  states.push_back([](const Place& p) {
+    State s{"fileop_handled", "the file operation whose answer is handled, copying two files", {}, {}, {}, {}};
+    const std::string dir = p.Folder(s.name);
+    FileOpOptions o;
+    o.noConfirmation = true;
+    o.from = {dir + "\\a.txt", dir + "\\b.txt"};
+    o.to = {dir + "\\copies"};
+    s.code = GenerateFileOperation(o, Texts(), p.target, true);
+    s.postamble = FileOpReport();
+    s.directives = {{"make-file", dir + "\\a.txt", "alpha"}, {"make-file", dir + "\\b.txt", "beta"}, {"no-window"},
+                    {"output", "completed"}, {"file", dir + "\\copies\\b.txt", "beta"}};
+    return s;
+  });
+  states.push_back([](const Place& p) {
+    State s{"fileop_handled_missing", "the file operation whose answer is handled, copying a missing file", {}, {},
+            {}, {}};
+    const std::string dir = p.Folder(s.name);
+    FileOpOptions o;
+    o.noConfirmation = true;
+    o.from = {dir + "\\missing.txt"};
+    o.to = {dir + "\\copies"};
+    s.code = GenerateFileOperation(o, Texts(), p.target, true);
+    s.postamble = FileOpReport();
+    s.directives = {{"make-folder", dir}, {"window", "Error"}, {"text", "65535", "The file operation failed with error 1026."}, {"press", "1"},
+                    {"output", "completed"}};
+    return s;
+  });
+  return states;
+}
+
 // Programs that are known not to compile as generated: the program, the compiler's message it fails with, and why.
 struct Exclusion {
   const char* program;
@@ -1091,7 +1230,8 @@ int main(int argc, char** argv) {
   const std::vector<std::vector<StateMaker>> kinds = {
       MessageBoxStates(), BrowseForFolderStates(), RunDlgStates(),   FormatDriveStates(),
       ShellAboutStates(), PickIconStates(),        FileOperationStates(), OpenFileStates(),
-      SaveFileStates(),   ChooseColorStates(),     PrintStates(),    ChooseFontStates()};
+      SaveFileStates(),   ChooseColorStates(),     PrintStates(),    ChooseFontStates(),
+      HandledAnswerStates()};
   const std::vector<StateMaker> unicodeOnly = UnicodeStates();
 
   std::ofstream manifest(out / "manifest.txt", std::ios::binary);
