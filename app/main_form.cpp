@@ -77,6 +77,7 @@ TMainForm* TMainForm::Create(HINSTANCE instance) {
   }
   form->CreateControls();
   form->AddTargetMenu();
+  form->presets_.AddTo(GetSystemMenu(form->hwnd(), FALSE));
   form->LoadSettings();
   form->CreateFrontPanel();
   form->FormCreate();
@@ -325,6 +326,9 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
       // IDOK and IDCANCEL from the dialog keyboard (Enter, Esc) have no meaning here.
       if (lp != 0 && HIWORD(wp) == BN_CLICKED) OnCommand(LOWORD(wp));
+      // A submenu of the system menu may send its items as menu commands.
+      else if (lp == 0 && HIWORD(wp) == 0 && presets_.Handles(LOWORD(wp)))
+        presets_.Run(hwnd(), LOWORD(wp), CurrentPanel());
       return 0;
     case WM_NOTIFY: {
       const auto* nm = reinterpret_cast<const NMHDR*>(lp);
@@ -346,7 +350,14 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_HELP:
       ShowContextHelp(hwnd(), reinterpret_cast<HELPINFO*>(lp));
       return TRUE;
+    case WM_INITMENUPOPUP:
+      presets_.Fill(FDialogKind);
+      break;
     case WM_SYSCOMMAND:
+      if (presets_.Handles(wp & 0xFFF0)) {
+        presets_.Run(hwnd(), wp & 0xFFF0, CurrentPanel());
+        return 0;
+      }
       for (const TargetItem& item : kTargets) {
         if ((wp & 0xFFF0) == item.command) {
           SelectCodeTarget(item.target);

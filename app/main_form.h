@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/form.h"
+#include "app/presets.h"
 #include "app/window.h"
 #include "dialogs/frame_core.h"
 #include "dialogs/kind_panel.h"
@@ -65,6 +66,7 @@ class TMainForm : public Window, public KeyPreview {
   HWND pages_[2] = {nullptr, nullptr};
   HWND background_ = nullptr;
   std::vector<std::unique_ptr<KindPanel>> panels_;  // in the order of the kind table's rows
+  PresetMenu presets_;  // the system menu's presets of the current kind
 };
 
 extern TMainForm* MainForm;

@@ -306,13 +306,16 @@ PresetPlan PlanPreset(int kind, const std::vector<StoredValue>& stored) {
 
 std::string SkippedMessage(std::string_view name, const std::vector<SkippedValue>& skipped) {
   constexpr std::size_t kListed = 20;
-  std::string text = "The preset \"" + Shortened(name, kMaxPresetNameLength) +
-                     "\" was applied without these values, which do not fit the panel:\n";
+  std::string text = "The preset \"";
+  text += Shortened(name, kMaxPresetNameLength);
+  text += "\" was applied without these values, which do not fit the panel:\n";
   for (std::size_t i = 0; i < skipped.size() && i < kListed; ++i) {
     const char* why = skipped[i].reason == PresetSkip::UnknownName ? "no such control"
                       : skipped[i].reason == PresetSkip::OutOfRange ? "out of range"
                                                                     : "wrong type";
-    text += "\n" + Shortened(skipped[i].name, 40) + " (" + why + ")";
+    text += '\n';
+    text += Shortened(skipped[i].name, 40);
+    text += std::string(" (") + why + ")";
   }
   if (skipped.size() > kListed) text += "\nand " + std::to_string(skipped.size() - kListed) + " more";
   return text;

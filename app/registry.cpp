@@ -54,4 +54,34 @@ bool RegKey::WriteString(const char* name, const std::string& value) const {
                                 static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
+std::vector<std::string> RegKey::ValueNames() const {
+  std::vector<std::string> names;
+  if (!key_) return names;
+  std::wstring name(16384, L'\0');  // the longest name a value can have, and its NUL
+  for (DWORD i = 0;; ++i) {
+    DWORD length = static_cast<DWORD>(name.size());
+    const LONG rc = RegEnumValueW(key_.get(), i, name.data(), &length, nullptr, nullptr, nullptr, nullptr);
+    if (rc == ERROR_NO_MORE_ITEMS || (rc != ERROR_SUCCESS && rc != ERROR_MORE_DATA)) break;
+    if (rc == ERROR_SUCCESS) names.push_back(Utf8(std::wstring_view(name.data(), length)));
+  }
+  return names;
+}
+
+std::vector<std::string> RegKey::SubkeyNames() const {
+  std::vector<std::string> names;
+  if (!key_) return names;
+  wchar_t name[256];  // the longest name a key can have, and its NUL
+  for (DWORD i = 0;; ++i) {
+    DWORD length = 256;
+    const LONG rc = RegEnumKeyExW(key_.get(), i, name, &length, nullptr, nullptr, nullptr, nullptr);
+    if (rc == ERROR_NO_MORE_ITEMS || (rc != ERROR_SUCCESS && rc != ERROR_MORE_DATA)) break;
+    if (rc == ERROR_SUCCESS) names.push_back(Utf8(std::wstring_view(name, length)));
+  }
+  return names;
+}
+
+bool RegKey::DeleteSubkey(const char* name) const {
+  return key_ && RegDeleteKeyW(key_.get(), Wide(name).c_str()) == ERROR_SUCCESS;
+}
+
 }  // namespace qm

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/scoped.h"
 
@@ -26,6 +27,11 @@ class RegKey {
   std::optional<std::string> ReadString(const char* name, DWORD longest = 1 << 20) const;
   // Stores a REG_SZ value; false when the registry refuses it.
   bool WriteString(const char* name, const std::string& value) const;
+  // The names of the key's values, and of its subkeys, as the registry lists them.
+  std::vector<std::string> ValueNames() const;
+  std::vector<std::string> SubkeyNames() const;
+  // Removes the subkey `name`, which holds no subkeys of its own; false when it cannot.
+  bool DeleteSubkey(const char* name) const;
 
  private:
   struct Traits {

@@ -3,9 +3,11 @@
 #include <commdlg.h>
 
 #include <cwchar>
+#include <optional>
 
 #include "app/builder.h"
 #include "app/hints.h"
+#include "app/presets_core.h"
 #include "app/speed_button.h"
 #include "app/gdi_cache.h"
 #include "app/text.h"
@@ -150,6 +152,15 @@ class FontDlgPanel : public KindPanel {
     ApplySampleFont();
     LIMITSIZEClick();
     INITTOLOGFONTSTRUCTClick();
+  }
+
+  std::string PresetState(int id) const override { return id == IDC_FontSample ? EncodeFont(sample_) : ""; }
+  bool SetPresetState(int id, const std::string& text) override {
+    const std::optional<SampleFont> font = DecodeFont(text);
+    if (id != IDC_FontSample || !font) return false;
+    sample_ = *font;
+    ApplySampleFont();
+    return true;
   }
 
   void ShowDialog() override {

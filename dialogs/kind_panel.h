@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 #include "app/builder.h"
 #include "app/panel.h"
@@ -43,6 +44,16 @@ class KindPanel : public Panel {
   virtual void Reset() {}
   // The main window tells every panel whether its kind is now the current one.
   virtual void OnSelected(bool current) { (void)current; }
+  // An option that the panel keeps beside its controls (the font panel's sample font), as a preset keeps it, and
+  // setting it from such a text as the user would; false when the text does not fit.
+  virtual std::string PresetState(int id) const {
+    (void)id;
+    return {};
+  }
+  virtual bool SetPresetState(int id, const std::string& text) {
+    (void)id, (void)text;
+    return false;
+  }
 
  protected:
   virtual void CreateControls(Builder& b) = 0;

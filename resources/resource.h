@@ -30,6 +30,11 @@
 #define IDM_TARGET_CLASSIC 0x0100
 #define IDM_TARGET_DELPHI2009 0x0110
 #define IDM_TARGET_FPC 0x0120
+/* named presets of the current kind: saving one, deleting one, and the names of its "Presets" submenu, the i-th
+   being IDM_PRESET_FIRST + 0x10 * i */
+#define IDM_PRESET_SAVE 0x0140
+#define IDM_PRESET_DELETE 0x0150
+#define IDM_PRESET_FIRST 0x1000
 
 /* ---- Pictures (bitmaps drawn by tools/make_pictures.py) ---- */
 #define IDB_ARROW 200
@@ -428,5 +433,10 @@
 #define IDC_lblTrademark 3184
 /* pictures of the About window: 360 to 399 */
 #define IDB_ACKNOWLEDGEMENT 360
+
+/* ---- Preset name dialog (3300-3399); OK and Cancel are IDOK and IDCANCEL ---- */
+#define IDC_lblPresetName 3300
+#define IDC_edtPresetName 3301
+#define IDC_cboPresetName 3302
 
 #endif
