@@ -184,12 +184,20 @@ void TMainForm::LoadSettings() {
   SelectDialogKind(settings.dialogKind);
   SetActivePage(settings.activePage);
   SelectCodeTarget(CodeTargetFromSetting(settings.target));
+  SelectHandleAnswer(settings.handleAnswer);
 }
 
 void TMainForm::AddTargetMenu() {
   HMENU menu = GetSystemMenu(hwnd(), FALSE);
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
   for (const TargetItem& item : kTargets) AppendMenuW(menu, MF_STRING, item.command, item.text);
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, MF_STRING, IDM_HANDLE_ANSWER, L"Handle the answer in code");
+}
+
+void TMainForm::SelectHandleAnswer(bool handle) {
+  FHandleAnswer = handle;
+  CheckMenuItem(GetSystemMenu(hwnd(), FALSE), IDM_HANDLE_ANSWER, MF_BYCOMMAND | (handle ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void TMainForm::SelectCodeTarget(TCodeTarget target) {
@@ -201,7 +209,7 @@ void TMainForm::SelectCodeTarget(TCodeTarget target) {
 
 void TMainForm::SaveSettings() {
   const RECT r = RestoredWindowRect(hwnd());
-  SaveMainSettings({POINT{r.left, r.top}, FDialogKind, ActivePage(), FCodeTarget});
+  SaveMainSettings({POINT{r.left, r.top}, FDialogKind, ActivePage(), FCodeTarget, FHandleAnswer});
 }
 
 void TMainForm::SelectDialogKind(int kind) {
@@ -258,7 +266,7 @@ void TMainForm::RunBuilder(TBuildMode mode) {
     case bmEdit: {
       // Delphi 2009 and later hold any character in a string literal; the other compilers only the ANSI code page's.
       if (FCodeTarget != ctDelphiUnicode) panel->CheckAnsiTexts();
-      const GeneratedCode code = panel->Generate(FCodeTarget);
+      const GeneratedCode code = panel->Generate(FCodeTarget, FHandleAnswer);
       if (mode == bmCopy) PutClipboardText(hwnd(), JoinCrLf(code.fragment));
       else if (EditForm) EditForm->FillPanes(code.uses, code.decl, code.impl, FCodeTarget);
       break;
@@ -363,6 +371,10 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
           SelectCodeTarget(item.target);
           return 0;
         }
+      }
+      if ((wp & 0xFFF0) == IDM_HANDLE_ANSWER) {
+        SelectHandleAnswer(!FHandleAnswer);
+        return 0;
       }
       break;
     case kCreateEditorMessage:

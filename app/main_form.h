@@ -26,6 +26,10 @@ class TMainForm : public Window, public KeyPreview {
   // The compiler the generated code is written for; chosen in the system menu and kept in the settings.
   TCodeTarget FCodeTarget = ctDelphiClassic;
   void SelectCodeTarget(TCodeTarget target);
+  // Whether the code of a kind whose dialog gives an answer branches on it; a check item of the system menu, kept in
+  // the settings.
+  bool FHandleAnswer = false;
+  void SelectHandleAnswer(bool handle);
 
   void SelectDialogKind(int kind);
   KindPanel* Panel(int kind) const;  // null for a value that names no kind

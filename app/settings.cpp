@@ -86,6 +86,7 @@ MainSettings LoadMainSettings(SIZE size) {
   settings.dialogKind = DialogKindSetting(file.ReadInteger(kDlgType));
   settings.activePage = file.ReadInteger(kActiveSheet);
   settings.target = file.ReadInteger(kTarget);
+  settings.handleAnswer = HandleAnswerSetting(file.ReadInteger(kHandleAnswer));
   return settings;
 }
 
@@ -97,6 +98,7 @@ void SaveMainSettings(const MainSettings& settings) {
   file.WriteInteger(kActiveSheet, settings.activePage);
   // The target is a choice of the user's: a program that was never told one keeps the settings it always kept.
   if (settings.target != kTarget.fallback || file.Has(kTarget)) file.WriteInteger(kTarget, settings.target);
+  if (settings.handleAnswer || file.Has(kHandleAnswer)) file.WriteInteger(kHandleAnswer, settings.handleAnswer ? 1 : 0);
 }
 
 PaneHeightSettings LoadEditorSettings() {

@@ -13,6 +13,7 @@ struct MainSettings {
   int dialogKind;
   int activePage;
   int target;  // as stored: the main window keeps it within the targets it knows
+  bool handleAnswer;
 };
 // Loaded inside the main window's construction, before FormCreate. `size` is the window's outer size: a stored
 // position that would put the window out of reach of every monitor is brought back onto the screen.

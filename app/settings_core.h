@@ -27,6 +27,9 @@ inline constexpr Setting kDeclHt{"DeclHt", 100};
 inline constexpr Setting kImplHt{"ImplHt", 140};
 // The compiler the code is written for: 0 Delphi up to 2007, 1 Delphi 2009 and later, 2 Free Pascal.
 inline constexpr Setting kTarget{"Target", 0};
+// Whether the code handles the user's answer: "1" is on; missing or any other value is off.
+inline constexpr Setting kHandleAnswer{"HandleAnswer", 0};
+inline bool HandleAnswerSetting(std::int32_t value) { return value == 1; }
 
 // The number a stored value stands for. `stored` is empty when the value is missing or is not a string value;
 // a text that is no integer by Delphi's StrToInt rules gives the fallback as well.

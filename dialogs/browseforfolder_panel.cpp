@@ -101,7 +101,7 @@ class BrowseForFolderPanel : public KindPanel {
   }
 
   GeneratedCode GenerateCode() const override {
-    return GenerateBrowseForFolder(ReadOptions(), LoadFrameTexts(), target());
+    return GenerateBrowseForFolder(ReadOptions(), LoadFrameTexts(), target(), handleAnswer());
   }
 
  private:

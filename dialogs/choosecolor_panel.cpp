@@ -92,7 +92,7 @@ class ColorDlgPanel : public KindPanel {
   }
 
   GeneratedCode GenerateCode() const override {
-    return GenerateChooseColor(ReadOptions(), LoadFrameTexts(), target());
+    return GenerateChooseColor(ReadOptions(), LoadFrameTexts(), target(), handleAnswer());
   }
 
  private:

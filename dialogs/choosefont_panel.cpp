@@ -169,7 +169,7 @@ class FontDlgPanel : public KindPanel {
   }
 
   GeneratedCode GenerateCode() const override {
-    return GenerateChooseFont(ReadOptions(), LoadFrameTexts(), target());
+    return GenerateChooseFont(ReadOptions(), LoadFrameTexts(), target(), handleAnswer());
   }
 
  private:

@@ -139,7 +139,7 @@ class FileOpPanel : public KindPanel {
   }
 
   GeneratedCode GenerateCode() const override {
-    return GenerateFileOperation(ReadOptions(), LoadFrameTexts(), target());
+    return GenerateFileOperation(ReadOptions(), LoadFrameTexts(), target(), handleAnswer());
   }
 
  private:

@@ -31,10 +31,11 @@ class KindPanel : public Panel {
   // Shows the kind's Windows dialog with the panel's options, now.
   void Test();
   // The code that shows the same dialog, for the compiler `target`: the clipboard fragment and the editor's three
-  // parts.
-  GeneratedCode Generate(TCodeTarget target) {
+  // parts. With `handleAnswer` a kind whose dialog gives an answer writes code that branches on it.
+  GeneratedCode Generate(TCodeTarget target, bool handleAnswer = false) {
     EnsureCreated();
     target_ = target;
+    handleAnswer_ = handleAnswer;
     return GenerateCode();
   }
   // Code for Delphi before 2009 holds in its string literals only what the ANSI code page holds: throws the error
@@ -74,12 +75,14 @@ class KindPanel : public Panel {
   }
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
-  // The target that Generate was asked for.
+  // The target that Generate was asked for, and whether the code is to handle the answer.
   TCodeTarget target() const { return target_; }
+  bool handleAnswer() const { return handleAnswer_; }
 
  private:
   TDialogKind kind_;
   TCodeTarget target_ = ctDelphiClassic;
+  bool handleAnswer_ = false;
   bool created_ = false;
 };
 

@@ -143,7 +143,7 @@ class MessageBoxPanel : public KindPanel {
   }
 
   GeneratedCode GenerateCode() const override {
-    return GenerateMessageBox(ReadOptions(), LoadFrameTexts(), target());
+    return GenerateMessageBox(ReadOptions(), LoadFrameTexts(), target(), handleAnswer());
   }
 
  private:

@@ -261,7 +261,7 @@ class OpenFilePanel : public FileDialogPanel {
   }
 
   GeneratedCode GenerateCode() const override {
-    return GenerateOpenFile(ReadOptions(), LoadFrameTexts(), target());
+    return GenerateOpenFile(ReadOptions(), LoadFrameTexts(), target(), handleAnswer());
   }
 
  private:

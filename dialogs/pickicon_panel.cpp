@@ -117,7 +117,7 @@ class PickIconPanel : public KindPanel {
   }
 
   GeneratedCode GenerateCode() const override {
-    return GeneratePickIcon(ReadOptions(), LoadFrameTexts(), target());
+    return GeneratePickIcon(ReadOptions(), LoadFrameTexts(), target(), handleAnswer());
   }
 
  private:

@@ -136,7 +136,7 @@ class PrintDlgPanel : public KindPanel {
   }
 
   GeneratedCode GenerateCode() const override {
-    return GeneratePrint(ReadOptions(), LoadFrameTexts(), target());
+    return GeneratePrint(ReadOptions(), LoadFrameTexts(), target(), handleAnswer());
   }
 
  private:

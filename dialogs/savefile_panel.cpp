@@ -31,7 +31,7 @@ class SaveFilePanel : public FileDialogPanel {
   }
 
   GeneratedCode GenerateCode() const override {
-    return GenerateSaveFile(ReadOptions(), LoadFrameTexts(), target());
+    return GenerateSaveFile(ReadOptions(), LoadFrameTexts(), target(), handleAnswer());
   }
 
  private:

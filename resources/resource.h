@@ -30,6 +30,7 @@
 #define IDM_TARGET_CLASSIC 0x0100
 #define IDM_TARGET_DELPHI2009 0x0110
 #define IDM_TARGET_FPC 0x0120
+#define IDM_HANDLE_ANSWER 0x0130
 /* named presets of the current kind: saving one, deleting one, and the names of its "Presets" submenu, the i-th
    being IDM_PRESET_FIRST + 0x10 * i */
 #define IDM_PRESET_SAVE 0x0140

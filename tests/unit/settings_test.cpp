@@ -79,6 +79,15 @@ TEST(SettingsValues, DialogKindIsOneByte) {
   EXPECT_EQ(DialogKindSetting(INT32_MIN), 0);
 }
 
+TEST(SettingsValues, HandleAnswerIsOnlyOnForOne) {
+  const auto on = [](std::optional<std::string> stored) {
+    return HandleAnswerSetting(SettingInteger(stored, kHandleAnswer.fallback));
+  };
+  EXPECT_TRUE(on("1"));
+  for (const char* wrong : {"0", "2", "-1", "yes", "", "1x"}) EXPECT_FALSE(on(wrong)) << wrong;
+  EXPECT_FALSE(on(std::nullopt));
+}
+
 TEST(SettingsValues, ErrorTexts) {
   EXPECT_EQ(FormatWithName("Failed to create key %s", "Quillmark"), "Failed to create key Quillmark");
   EXPECT_EQ(FormatWithName("Failed to set data for '%s'", "UsesHt"), "Failed to set data for 'UsesHt'");
