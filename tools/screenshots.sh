@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Writes PNG pictures of the main window for every dialog kind, of the code editor and of the About window
-# into build/screenshots, taken from a virtual display.
+# Writes PNG pictures of the main window for every dialog kind, of the code editor, of the About window and of the
+# presets' system menu and name dialog into build/screenshots, taken from a virtual display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/prerequisites.sh

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "resource.h"
 #include "tests/e2e/harness.h"
@@ -21,12 +22,8 @@ std::string ShotsDir() {
   return n ? std::string(dir) + "\\" : std::string();
 }
 
-// Copies the window's rectangle from the screen into a 24-bit BMP file.
-bool SaveWindowPicture(HWND hwnd, const std::string& name) {
-  RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  Sleep(300);
-  RECT r;
-  GetWindowRect(hwnd, &r);
+// Copies a rectangle of the screen into a 24-bit BMP file.
+bool SaveScreenPicture(const RECT& r, const std::string& name) {
   const int w = r.right - r.left, h = r.bottom - r.top;
   HDC screen = GetDC(nullptr);
   HDC mem = CreateCompatibleDC(screen);
@@ -59,6 +56,22 @@ bool SaveWindowPicture(HWND hwnd, const std::string& name) {
   DeleteDC(mem);
   ReleaseDC(nullptr, screen);
   return ok;
+}
+
+bool SaveWindowPicture(HWND hwnd, const std::string& name) {
+  RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  Sleep(300);
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  return SaveScreenPicture(r, name);
+}
+
+// The program's open menus (window class "#32768").
+std::vector<HWND> OpenMenus(const Program& p) {
+  std::vector<HWND> menus;
+  for (HWND h : p.TopLevelWindows())
+    if (ClassOf(h) == "#32768" && IsWindowVisible(h)) menus.push_back(h);
+  return menus;
 }
 
 const struct {
@@ -118,3 +131,37 @@ TEST(DISABLED_Screenshot, MessageBoxWithTextsOfAnyScript) {
   }
 }
 
+// The system menu with the presets of the current kind, and the dialog that asks for a preset's name.
+TEST(DISABLED_Screenshot, PresetMenuAndNameDialog) {
+  ClearSettings();
+  Program p;
+  ASSERT_TRUE(p.main());
+  for (const wchar_t* name : {L"Ask before deleting", L"Warn and retry"}) {
+    PostMessageW(p.main(), WM_SYSCOMMAND, IDM_PRESET_SAVE, 0);
+    HWND dialog = p.WaitForWindow("TPresetDialog");
+    ASSERT_TRUE(dialog);
+    SetWideText(ChildById(dialog, IDC_edtPresetName), name);
+    if (name[0] == L'W') EXPECT_TRUE(SaveWindowPicture(dialog, "preset-save-dialog"));
+    PostMessageW(ChildById(dialog, IDOK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+  }
+  // The system menu as Alt+Space opens it; Up goes to its last item, "Presets", and Right opens that.
+  PostMessageW(p.main(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+  ASSERT_TRUE(WaitUntil([&] { return OpenMenus(p).size() == 1; }));
+  HWND menu = OpenMenus(p)[0];
+  PostMessageW(menu, WM_KEYDOWN, VK_UP, 0);
+  PostMessageW(menu, WM_KEYDOWN, VK_RIGHT, 0);
+  EXPECT_TRUE(WaitUntil([&] { return OpenMenus(p).size() == 2; }));
+  Sleep(300);
+  RECT all;
+  GetWindowRect(p.main(), &all);
+  for (HWND h : OpenMenus(p)) {
+    RECT r;
+    GetWindowRect(h, &r);
+    UnionRect(&all, &all, &r);
+  }
+  EXPECT_TRUE(SaveScreenPicture(all, "preset-system-menu"));
+  for (HWND h : OpenMenus(p)) PostMessageW(h, WM_KEYDOWN, VK_ESCAPE, 0);
+  PostMessageW(p.main(), WM_CANCELMODE, 0, 0);
+  WaitUntil([&] { return OpenMenus(p).empty(); });
+}
