@@ -57,7 +57,8 @@ procedure SHRunFile(Owner: HWND; Icon: HICON; Directory, Title, Description: Poi
 { Shows the shell's icon picker (shell32 ordinal 62). Path: a buffer of PathChars characters holding the file whose
   icons are listed; it receives the file the user picks (wide characters on the Windows NT family, ANSI characters
   elsewhere). IconIndex: the icon selected at first; it receives the index of the icon the user picks. The result is
-  non-zero when the user pressed OK, zero when the picker was cancelled or could not be shown. }
+  positive when the user pressed OK and zero when the picker was cancelled (or shell32 has none); a negative result
+  means that the picker could not be shown. }
 function SHPickIcon(Owner: HWND; Path: Pointer; PathChars: UINT; var IconIndex: DWORD): Integer;
 
 { Shows the shell's Format dialog for one drive. Drive: 0 for A, 1 for B and so on. FormatID: SHFMT_ID_DEFAULT or
