@@ -10,6 +10,7 @@
 
 #include "resource.h"
 #include "tests/e2e/filedlg_helpers.h"
+#include "tests/e2e/hardening_helpers.h"
 #include "tests/e2e/harness.h"
 #include "tests/e2e/shell_kinds_helpers.h"
 
@@ -32,14 +33,6 @@ bool PresetStored(int kind, const std::wstring& name) {
   if (RegOpenKeyExW(HKEY_CURRENT_USER, PresetKey(kind, name).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
   RegCloseKey(key);
   return true;
-}
-
-std::string CopyNow(const Program& p) {
-  PutClipboard("-");
-  const DWORD before = GetClipboardSequenceNumber();
-  p.Click(IDC_btnCopy);
-  WaitUntil([&] { return GetClipboardSequenceNumber() != before; });
-  return ClipboardText();
 }
 
 // A system-menu command that shows a window of its own; the window, once it shows.
@@ -180,9 +173,9 @@ TEST_F(Presets, SavedForEveryKindTheySetThePanelAgainAfterARestart) {
     Program p;
     for (const KindChange& k : kChanges) {
       p.Click(k.button);
-      const std::string start = CopyNow(p);
+      const std::string start = hardening::CopyFragment(p);
       k.change(p);
-      saved[k.kind] = CopyNow(p);
+      saved[k.kind] = hardening::CopyFragment(p);
       EXPECT_NE(saved[k.kind], start) << k.kind;
       HWND dialog = Command(p, IDM_PRESET_SAVE, "TPresetDialog");
       ASSERT_TRUE(dialog) << k.kind;
@@ -196,7 +189,7 @@ TEST_F(Presets, SavedForEveryKindTheySetThePanelAgainAfterARestart) {
   for (const KindChange& k : kChanges) {
     p.Click(k.button);
     ASSERT_TRUE(ApplyFirst(p)) << k.kind;
-    EXPECT_EQ(CopyNow(p), saved[k.kind]) << k.kind;
+    EXPECT_EQ(hardening::CopyFragment(p), saved[k.kind]) << k.kind;
   }
   EXPECT_EQ(p.WaitForWindow("#32770", 300), nullptr);
 }
