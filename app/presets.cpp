@@ -306,6 +306,7 @@ void DeletePreset(int kind, const std::string& name) {
 }
 
 void PresetMenu::AddTo(HMENU systemMenu) {
+  menu_ = systemMenu;
   submenu_ = CreatePopupMenu();
   AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
   AppendMenuW(systemMenu, MF_STRING, IDM_PRESET_SAVE, L"Save preset...");
@@ -316,7 +317,10 @@ void PresetMenu::Fill(int kind) {
   if (!submenu_) return;
   while (GetMenuItemCount(submenu_) > 0) DeleteMenu(submenu_, 0, MF_BYPOSITION);
   kind_ = kind;
-  names_ = PresetNames(kind);
+  // A stored kind that names none has no panel to save or set.
+  const bool panel = !PresetFields(kind).empty();
+  EnableMenuItem(menu_, IDM_PRESET_SAVE, MF_BYCOMMAND | (panel ? MF_ENABLED : MF_GRAYED));
+  names_ = panel ? PresetNames(kind) : std::vector<std::string>();
   for (std::size_t i = 0; i < names_.size(); ++i)
     AppendMenuW(submenu_, MF_STRING, IDM_PRESET_FIRST + kNameStep * i, MenuText(names_[i]).c_str());
   if (names_.empty()) AppendMenuW(submenu_, MF_STRING | MF_GRAYED, 0, L"(none saved for this dialog)");

@@ -31,6 +31,7 @@ class PresetMenu {
   void Run(HWND owner, WPARAM id, KindPanel* panel);
 
  private:
+  HMENU menu_ = nullptr;     // the system menu
   HMENU submenu_ = nullptr;  // belongs to the system menu
   int kind_ = -1;
   std::vector<std::string> names_;  // the names of the submenu's items, in their order
