@@ -194,11 +194,20 @@ TEST_F(Presets, SavedForEveryKindTheySetThePanelAgainAfterARestart) {
   EXPECT_EQ(p.WaitForWindow("#32770", 300), nullptr);
 }
 
-TEST_F(Presets, TheNameDialogAsksAgainAndDeleteRemoves) {
+TEST_F(Presets, TheMenuAppliesTheNameDialogAsksAgainAndDeleteRemoves) {
   Program p;
+  p.SetEditText(IDC_edtVarName, "Kept");
   HWND dialog = Command(p, IDM_PRESET_SAVE, "TPresetDialog");
   ASSERT_TRUE(dialog);
   EXPECT_EQ(SaveAs(dialog, L"First", true), nullptr);
+
+  // Alt+Space, Up to "Presets", Right into it, Enter on its first name.
+  p.SetEditText(IDC_edtVarName, "Changed");
+  PostMessageW(p.main(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+  HWND menu = p.WaitForWindow("#32768");
+  ASSERT_TRUE(menu);
+  for (WORD key : {VK_UP, VK_RIGHT, VK_RETURN}) PostMessageW(menu, WM_KEYDOWN, key, 0);
+  EXPECT_TRUE(WaitUntil([&] { return p.Text(IDC_edtVarName) == "Kept"; }));
 
   dialog = Command(p, IDM_PRESET_SAVE, "TPresetDialog");
   ASSERT_TRUE(dialog);
