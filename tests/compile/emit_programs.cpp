@@ -837,17 +837,21 @@ Lines FontReport(const std::string& var) {
 
 // The font dialog lists only the fonts that the machine has: the states name DejaVu Sans, which fontconfig brings
 // along on Debian (fonts-dejavu-core), so that the dialog can select it.
+// The Font dialog in its start state, cancelled: the font variable stays as it was.
+State CancelledFontState(const Place& p, const char* name, const char* about, bool handleAnswer) {
+  State s{name, about, {}, {}, {}, {}};
+  s.code = GenerateChooseFont(ChooseFontOptions{}, Texts(), p.target, handleAnswer);
+  s.preamble = FontPreamble("Result");
+  s.preamble.push_back("Result.Name := 'Unchanged';");
+  s.postamble = {"Report('name=' + Result.Name);", "Result.Free;"};
+  s.directives = {{"window", "Font"}, {"press", "2"}, {"output", "name=Unchanged"}};
+  return s;
+}
+
 std::vector<StateMaker> ChooseFontStates() {
   std::vector<StateMaker> states;
   states.push_back([](const Place& p) {
-    State s{"choosefont_start", "the Font dialog in its start state", {}, {}, {}, {}};
-    ChooseFontOptions o;
-    s.code = GenerateChooseFont(o, Texts(), p.target);
-    s.preamble = FontPreamble("Result");
-    s.preamble.push_back("Result.Name := 'Unchanged';");
-    s.postamble = {"Report('name=' + Result.Name);", "Result.Free;"};
-    s.directives = {{"window", "Font"}, {"press", "2"}, {"output", "name=Unchanged"}};
-    return s;
+    return CancelledFontState(p, "choosefont_start", "the Font dialog in its start state", false);
   });
   states.push_back([](const Place& p) {
     State s{"choosefont_sample", "the Font dialog started from the sample font's values", {}, {}, {}, {}};
@@ -1070,6 +1074,18 @@ std::vector<StateMaker> UnicodeStates() {
 // The message box that the handled code shows for a failure.
 Directive ErrorBox(const std::string& text, const char* when = "always") { return {"error-box", text, when}; }
 
+// The Open or the Save dialog in its start state with the answer handled, cancelled.
+template <typename Options>
+State HandledFileDialogState(const Place& p, const char* name, const std::string& dialog, const char* title,
+                             GeneratedCode (*generate)(const Options&, const FrameTexts&, TCodeTarget, bool)) {
+  State s{name, dialog + " whose answer is handled, cancelled", {}, {}, {}, {}};
+  s.code = generate(Options{}, Texts(), p.target, true);
+  s.preamble = StaleFileBuffer();
+  s.postamble = {"Report('result=' + Result);"};
+  s.directives = {{"window", title}, {"press", "2"}, {"output", "result="}};
+  return s;
+}
+
 std::vector<StateMaker> HandledAnswerStates() {
   std::vector<StateMaker> states;
   struct Set {
@@ -1094,22 +1110,11 @@ std::vector<StateMaker> HandledAnswerStates() {
     });
   }
   states.push_back([](const Place& p) {
-    State s{"openfile_handled", "the Open dialog whose answer is handled, cancelled", {}, {}, {}, {}};
-    OpenFileOptions o;
-    s.code = GenerateOpenFile(o, Texts(), p.target, true);
-    s.preamble = StaleFileBuffer();
-    s.postamble = {"Report('result=' + Result);"};
-    s.directives = {{"window", "Open"}, {"press", "2"}, {"output", "result="}};
-    return s;
+    return HandledFileDialogState<OpenFileOptions>(p, "openfile_handled", "the Open dialog", "Open", GenerateOpenFile);
   });
   states.push_back([](const Place& p) {
-    State s{"savefile_handled", "the Save dialog whose answer is handled, cancelled", {}, {}, {}, {}};
-    SaveFileOptions o;
-    s.code = GenerateSaveFile(o, Texts(), p.target, true);
-    s.preamble = StaleFileBuffer();
-    s.postamble = {"Report('result=' + Result);"};
-    s.directives = {{"window", "Save As"}, {"press", "2"}, {"output", "result="}};
-    return s;
+    return HandledFileDialogState<SaveFileOptions>(p, "savefile_handled", "the Save dialog", "Save As",
+                                                   GenerateSaveFile);
   });
   states.push_back([](const Place& p) {
     State s{"choosecolor_handled", "the Color dialog whose answer is handled, cancelled", {}, {}, {}, {}};
@@ -1121,14 +1126,7 @@ std::vector<StateMaker> HandledAnswerStates() {
     return s;
   });
   states.push_back([](const Place& p) {
-    State s{"choosefont_handled", "the Font dialog whose answer is handled, cancelled", {}, {}, {}, {}};
-    ChooseFontOptions o;
-    s.code = GenerateChooseFont(o, Texts(), p.target, true);
-    s.preamble = FontPreamble("Result");
-    s.preamble.push_back("Result.Name := 'Unchanged';");
-    s.postamble = {"Report('name=' + Result.Name);", "Result.Free;"};
-    s.directives = {{"window", "Font"}, {"press", "2"}, {"output", "name=Unchanged"}};
-    return s;
+    return CancelledFontState(p, "choosefont_handled", "the Font dialog whose answer is handled, cancelled", true);
   });
   states.push_back([](const Place& p) {
     // Without a printer the dialog fails after Windows' message: PDERR_NODEFAULTPRN.
