@@ -1,8 +1,8 @@
 // The dialog kinds and the builder modes, and what every kind's generated code is made of. Platform-free.
 #pragma once
 
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 #include "core/code_writer.h"

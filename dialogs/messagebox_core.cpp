@@ -4,19 +4,19 @@ namespace qm {
 
 namespace {
 const MbButtonInfo kButtons[kMbButtonCount] = {
-    {"OK_1", "OK", 1, 0},
-    {"OKCANCEL_1", "OK", 2, 1},
-    {"OKCANCEL_2", "Cancel", 2, 257},
-    {"RETRYCANCEL_1", "Retry", 3, 5},
-    {"RETRYCANCEL_2", "Cancel", 3, 261},
-    {"YESNO_1", "Yes", 4, 4},
-    {"YESNO_2", "No", 4, 260},
-    {"YESNOCANCEL_1", "Yes", 5, 3},
-    {"YESNOCANCEL_2", "No", 5, 259},
-    {"YESNOCANCEL_3", "Cancel", 5, 515},
-    {"ABORTRETRYIGNORE_1", "Abort", 6, 2},
-    {"ABORTRETRYIGNORE_2", "Retry", 6, 258},
-    {"ABORTRETRYIGNORE_3", "Ignore", 6, 514},
+    {"OK_1", "OK", 1, 0, "IDOK"},
+    {"OKCANCEL_1", "OK", 2, 1, "IDOK"},
+    {"OKCANCEL_2", "Cancel", 2, 257, "IDCANCEL"},
+    {"RETRYCANCEL_1", "Retry", 3, 5, "IDRETRY"},
+    {"RETRYCANCEL_2", "Cancel", 3, 261, "IDCANCEL"},
+    {"YESNO_1", "Yes", 4, 4, "IDYES"},
+    {"YESNO_2", "No", 4, 260, "IDNO"},
+    {"YESNOCANCEL_1", "Yes", 5, 3, "IDYES"},
+    {"YESNOCANCEL_2", "No", 5, 259, "IDNO"},
+    {"YESNOCANCEL_3", "Cancel", 5, 515, "IDCANCEL"},
+    {"ABORTRETRYIGNORE_1", "Abort", 6, 2, "IDABORT"},
+    {"ABORTRETRYIGNORE_2", "Retry", 6, 258, "IDRETRY"},
+    {"ABORTRETRYIGNORE_3", "Ignore", 6, 514, "IDIGNORE"},
 };
 
 std::uint32_t IconFlags(MbIcon icon) {
@@ -52,7 +52,7 @@ GeneratedCode GenerateMessageBox(const MessageBoxOptions& o, const FrameTexts& t
   const std::string text = JoinMemoLines(o.textLines);
   const std::string flags = Decimal(MessageBoxFlags(o));
   if (handleAnswer) {
-    // The buttons of the chosen set, in the order the box shows them; each answer's constant is its caption's.
+    // The buttons of the chosen set, in the order the box shows them.
     const int row = MbButtonDescription(o.button).row;
     std::size_t branches = 0;
     for (const MbButtonInfo& b : kButtons) branches += b.row == row;
@@ -60,9 +60,7 @@ GeneratedCode GenerateMessageBox(const MessageBoxOptions& o, const FrameTexts& t
     out.Add({"case MessageBox(Handle, PChar('", text, "'), PChar('", o.title, "'), ", flags, ") of"});
     for (const MbButtonInfo& b : kButtons) {
       if (b.row != row) continue;
-      std::string constant = "ID";
-      for (const char* c = b.caption; *c; ++c) constant += static_cast<char>(*c >= 'a' && *c <= 'z' ? *c - 32 : *c);
-      out.Add({"  ", constant, ":"});
+      out.Add({"  ", b.answer, ":"});
       out.Add({"    begin"});
       out.Add({"      // the user chose ", b.caption});
       out.Add({"    end;"});

@@ -33,6 +33,7 @@ struct MbButtonInfo {
   const char* caption;  // what the button shows
   int row;              // its tag: the button set, 1 to 6
   std::uint32_t flags;  // button set and default button
+  const char* answer;   // the constant MessageBox returns when the user chooses it
 };
 const MbButtonInfo& MbButtonDescription(MbButton button);
 
