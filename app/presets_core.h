@@ -54,7 +54,7 @@ std::optional<bool> DecodeFlag(std::string_view text);
 
 // A grid's cells below its heading, row by row: cells separated by a tab, rows ended by a line feed, with "\\",
 // "\t", "\n" and "\r" standing for a backslash, tab, line feed and carriage return in a cell, so that any text
-// comes back as it was.
+// comes back as it was. Every row has a cell at least, as every grid has a column.
 using GridCells = std::vector<std::vector<std::string>>;
 std::string EncodeGrid(const GridCells& rows);
 std::optional<GridCells> DecodeGrid(std::string_view text);
