@@ -16,6 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const qm::FrameTexts t = qm::FrameTexts::Defaults();
   const qm::TCodeTarget target = in.Target();
   const qm::GeneratedCode code = qm::GenerateBrowseForFolder(o, t, target);
+  // The same options with the answer handled: the frame holds as well.
+  fuzz::CheckFrame(qm::GenerateBrowseForFolder(o, t, target, true), t, target);
   fuzz::CheckFrame(code, t, target);
 
   // The root: a special folder id of the tree (the desktop, 0, for no node or any other index).

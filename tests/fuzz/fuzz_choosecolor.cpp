@@ -17,6 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const qm::FrameTexts t = qm::FrameTexts::Defaults();
   const qm::TCodeTarget target = in.Target();
   const qm::GeneratedCode code = qm::GenerateChooseColor(o, t, target);
+  // The same options with the answer handled: the frame holds as well.
+  fuzz::CheckFrame(qm::GenerateChooseColor(o, t, target, true), t, target);
   fuzz::CheckFrame(code, t, target);
 
   for (const auto& [lines, indent] : {std::pair{&code.fragment, "  "}, std::pair{&code.impl, "    "}}) {

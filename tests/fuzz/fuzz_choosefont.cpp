@@ -39,6 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const qm::FrameTexts t = qm::FrameTexts::Defaults();
   const qm::TCodeTarget target = in.Target();
   const qm::GeneratedCode code = qm::GenerateChooseFont(o, t, target);
+  // The same options with the answer handled: the frame holds as well.
+  fuzz::CheckFrame(qm::GenerateChooseFont(o, t, target, true), t, target);
   fuzz::CheckFrame(code, t, target);
 
   const bool literal = o.initToLogFont && !o.initWithVar;

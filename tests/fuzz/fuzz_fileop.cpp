@@ -21,6 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const qm::FrameTexts t = qm::FrameTexts::Defaults();
   const qm::TCodeTarget target = in.Target();
   const qm::GeneratedCode code = qm::GenerateFileOperation(o, t, target);
+  // The same options with the answer handled: the frame holds as well.
+  fuzz::CheckFrame(qm::GenerateFileOperation(o, t, target, true), t, target);
   fuzz::CheckFrame(code, t, target);
 
   // wFunc is one of FO_MOVE .. FO_RENAME; fFlags is a Word holding FOF_NOCONFIRMMKDIR and the checked options.

@@ -16,6 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const qm::FrameTexts t = qm::FrameTexts::Defaults();
   const qm::TCodeTarget target = in.Target();
   const qm::GeneratedCode code = qm::GenerateMessageBox(o, t, target);
+  // The same options with the answer handled: the frame holds as well.
+  fuzz::CheckFrame(qm::GenerateMessageBox(o, t, target, true), t, target);
   fuzz::CheckFrame(code, t, target);
 
   // The flags, the call's last argument: button set (0 to 5), default button, icon and modality bits only.

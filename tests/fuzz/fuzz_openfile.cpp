@@ -14,6 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   o.createPrompt = in.Bool();
   const qm::TCodeTarget target = in.Target();
   const qm::GeneratedCode code = qm::GenerateOpenFile(o, qm::FrameTexts::Defaults(), target);
+  // The same options with the answer handled: the frame holds as well.
+  fuzz::CheckFrame(qm::GenerateOpenFile(o, qm::FrameTexts::Defaults(), target, true),
+                   qm::FrameTexts::Defaults(), target);
   fuzz::CheckFileDialog(code, o, target, qm::OpenFileFlags(o), 0x80200 | 0x4 | 0x1000 | 0x800 | 0x2000);
   return 0;
 }

@@ -12,6 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const qm::FrameTexts t = qm::FrameTexts::Defaults();
   const qm::TCodeTarget target = in.Target();
   const qm::GeneratedCode code = qm::GeneratePickIcon(o, t, target);
+  // The same options with the answer handled: the frame holds as well.
+  fuzz::CheckFrame(qm::GeneratePickIcon(o, t, target, true), t, target);
   fuzz::CheckFrame(code, t, target);
 
   // The index, as the spin field holds it (an Integer, negative ones too), after the allocation in both parts.
