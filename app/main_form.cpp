@@ -108,42 +108,13 @@ void TMainForm::CreateControls() {
     item.pszText = const_cast<wchar_t*>(pageCaptions[i]);
     SendMessageW(pageControl_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
   }
-  RECT page{0, 0, kClientWidth - 2, 61};
-  SendMessageW(pageControl_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
-  const int pageIds[2] = {IDC_Standard, IDC_Shell};
-  for (int i = 0; i < 2; ++i) {
-    pages_[i] = CreatePanel(panel2_, pageIds[i], 1 + page.left, 1 + page.top, page.right - page.left,
-                            page.bottom - page.top);
-    SetWindowPos(pages_[i], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  }
-
-  SpeedButtonStyle kindStyle;
-  kindStyle.flat = true;
-  kindStyle.group = 35;
-  kindStyle.pictureId = IDB_ARROW;
-  Builder standard(pages_[0]);
-  AddHint(standard.Speed(IDC_tbnArrow1, "", 3, 2, 32, 28, kindStyle), "");
-  Builder shell(pages_[1]);
-  kindStyle.group = 36;
-  shell.Speed(IDC_tbnArrow2, "", 3, 2, 32, 28, kindStyle);
-  for (const KindRow& k : KindRows()) {
-    kindStyle.group = k.page == 0 ? 35 : 36;
-    kindStyle.pictureId = k.pictureId;
-    Builder b(pages_[k.page]);
-    HWND button = b.Speed(k.buttonId, "", k.buttonLeft, 2, 32, 28, kindStyle);
-    AddHint(button, k.hint);
-  }
-  // Design state: the message-box button and the placeholder of the shell page are down.
-  SetDown(FindControl(pages_[0], IDC_tbnMessageBox), true);
-  SetDown(FindControl(pages_[1], IDC_tbnArrow2), true);
+  pageRect_ = RECT{0, 0, kClientWidth - 2, 61};
+  SendMessageW(pageControl_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&pageRect_));
+  OffsetRect(&pageRect_, 1, 1);
 
   background_ = CreatePanel(panel2_, IDC_pnlBackgrnd, 1, 62, 452, 313, Bevel::None, WS_CLIPCHILDREN);
-  for (const KindRow& k : KindRows()) {
-    auto panel = k.makePanel();
-    // No WS_CLIPCHILDREN: group boxes are transparent and show the panel's own background.
-    panel->Make(background_, k.panelId, 0, 0, 452, 313);
-    panels_.push_back(std::move(panel));
-  }
+  // The panels' windows come when first needed (Panel).
+  for (const KindRow& k : KindRows()) panels_.push_back(k.makePanel());
 
   SpeedButtonStyle commandStyle;
   commandStyle.margin = 16;
@@ -153,8 +124,38 @@ void TMainForm::CreateControls() {
     HWND button = CreateSpeedButton(panel2_, c.id, c.caption, 467, c.top, 99, 31, commandStyle);
     AddHint(button, c.hint);
   }
-  // The form definition shows the shell page until the settings say otherwise.
-  SetActivePage(1);
+  // The form definition's shell page is not made here: the settings load shows the page they name.
+}
+
+HWND TMainForm::EnsurePage(int index) {
+  if (index != 0 && index != 1) return nullptr;
+  if (pages_[index]) return pages_[index];
+  const int pageIds[2] = {IDC_Standard, IDC_Shell};
+  const int arrowIds[2] = {IDC_tbnArrow1, IDC_tbnArrow2};
+  HWND page = CreatePanel(panel2_, pageIds[index], pageRect_.left, pageRect_.top, pageRect_.right - pageRect_.left,
+                          pageRect_.bottom - pageRect_.top);
+  if (!page) return nullptr;
+  pages_[index] = page;
+  SetWindowPos(page, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SpeedButtonStyle kindStyle;
+  kindStyle.flat = true;
+  kindStyle.group = 35 + index;
+  kindStyle.pictureId = IDB_ARROW;
+  Builder b(page);
+  HWND arrow = b.Speed(arrowIds[index], "", 3, 2, 32, 28, kindStyle);
+  if (index == 0) AddHint(arrow, "");
+  for (const KindRow& k : KindRows()) {
+    if (k.page != index) continue;
+    kindStyle.pictureId = k.pictureId;
+    AddHint(b.Speed(k.buttonId, "", k.buttonLeft, 2, 32, 28, kindStyle), k.hint);
+  }
+  // The page shows what the current kind has made of it: its button down on its own page, the placeholder down on
+  // the other. A stored kind that names none keeps the design state: the message box's button and the shell page's
+  // placeholder down.
+  const KindRow* current = FindKindRow(FDialogKind);
+  if (!current) current = FindKindRow(dkMessageBox);
+  SetDown(FindControl(page, current->page == index ? current->buttonId : arrowIds[index]), true);
+  return page;
 }
 
 void TMainForm::FormCreate() {
@@ -162,14 +163,25 @@ void TMainForm::FormCreate() {
   // are created on first use; each panel writes those values itself when its controls are created.
 }
 
-KindPanel* TMainForm::Panel(int kind) const {
+KindPanel* TMainForm::PanelObject(int kind) const {
   const KindRow* row = FindKindRow(kind);
   if (!row) return nullptr;
   const auto index = static_cast<std::size_t>(row - KindRows().data());
   return index < panels_.size() ? panels_[index].get() : nullptr;
 }
 
-KindPanel* TMainForm::CurrentPanel() const {
+KindPanel* TMainForm::Panel(int kind) {
+  KindPanel* panel = PanelObject(kind);
+  if (panel && !panel->panel()) {
+    // Made hidden: only the panel in front is shown. No WS_CLIPCHILDREN: group boxes are transparent and show the
+    // panel's own background.
+    if (!panel->Make(background_, FindKindRow(kind)->panelId, 0, 0, 452, 313)) return nullptr;
+    ShowWindow(panel->panel(), SW_HIDE);
+  }
+  return panel;
+}
+
+KindPanel* TMainForm::CurrentPanel() {
   KindPanel* panel = Panel(FDialogKind);
   if (panel) panel->EnsureCreated();
   return panel;
@@ -215,29 +227,48 @@ void TMainForm::SaveSettings() {
 void TMainForm::SelectDialogKind(int kind) {
   if (const KindRow* k = FindKindRow(kind)) {
     SetText(hwnd(), std::string("Quillmark for Delphi - [") + k->captionName + "]");
-    KindPanel* panel = Panel(kind);
-    panel->EnsureCreated();
-    // Only the panel that was current is enabled; disabling the others again would send each a WM_CANCELMODE.
-    for (const KindRow& other : KindRows()) {
-      HWND window = Panel(other.kind)->panel();
-      if (other.kind != kind && IsWindowEnabled(window)) EnableWindow(window, FALSE);
+    if (KindPanel* panel = Panel(kind)) ShowPanel(panel);
+    // A page that is not made yet takes its state from FDialogKind when it is.
+    if (HWND other = pages_[1 - k->page])
+      SetDown(FindControl(other, k->page == 0 ? IDC_tbnArrow2 : IDC_tbnArrow1), true);
+    if (HWND page = pages_[k->page]) {
+      HWND own = FindControl(page, k->buttonId);
+      if (!IsDown(own)) SetDown(own, true);
     }
-    EnableWindow(panel->panel(), TRUE);
-    SetWindowPos(panel->panel(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    SetDown(FindControl(pages_[1 - k->page], k->page == 0 ? IDC_tbnArrow2 : IDC_tbnArrow1), true);
-    HWND own = FindControl(pages_[k->page], k->buttonId);
-    if (!IsDown(own)) SetDown(own, true);
   }
   FDialogKind = static_cast<std::uint8_t>(kind);
-  if (KindPanel* fileOp = Panel(dkFileOperation)) fileOp->OnSelected(kind == dkFileOperation);
+  if (KindPanel* fileOp = PanelObject(dkFileOperation)) fileOp->OnSelected(kind == dkFileOperation);
 }
 
-// A stored kind that names none leaves the panels as the form definition stacks them; the one in front, the message
-// box's, shows its controls all the same.
+void TMainForm::ShowPanel(KindPanel* panel) {
+  HWND window = panel->panel();
+  if (shown_ == panel) {
+    panel->EnsureCreated();
+    return;
+  }
+  // Nothing is painted until the new panel is in front with its controls and the old one is hidden; then once.
+  struct RedrawHeld {
+    HWND window;
+    explicit RedrawHeld(HWND w) : window(w) { SendMessageW(window, WM_SETREDRAW, FALSE, 0); }
+    ~RedrawHeld() {
+      SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+      RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
+  } held(background_);
+  panel->EnsureCreated();
+  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+  if (shown_) {
+    HWND old = shown_->panel();
+    // The keyboard focus does not stay behind in a hidden panel.
+    if (IsChild(old, GetFocus())) SetFocus(hwnd());
+    SetWindowPos(old, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+  }
+  shown_ = panel;
+}
+
+// A stored kind that names none shows the form definition's front panel, the message box's, with its controls.
 void TMainForm::CreateFrontPanel() {
-  HWND front = GetWindow(background_, GW_CHILD);
-  for (const auto& panel : panels_)
-    if (panel->panel() == front) panel->EnsureCreated();
+  if (KindPanel* front = shown_ ? nullptr : Panel(dkMessageBox)) ShowPanel(front);
 }
 
 int TMainForm::ActivePage() const {
@@ -252,7 +283,9 @@ void TMainForm::SetActivePage(int index) {
 }
 
 void TMainForm::ShowPage(int index) {
-  for (int i = 0; i < 2; ++i) ShowWindow(pages_[i], i == index ? SW_SHOW : SW_HIDE);
+  EnsurePage(index);
+  for (int i = 0; i < 2; ++i)
+    if (pages_[i]) ShowWindow(pages_[i], i == index ? SW_SHOW : SW_HIDE);
 }
 
 void TMainForm::RunBuilder(TBuildMode mode) {

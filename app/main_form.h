@@ -32,7 +32,9 @@ class TMainForm : public Window, public KeyPreview {
   void SelectHandleAnswer(bool handle);
 
   void SelectDialogKind(int kind);
-  KindPanel* Panel(int kind) const;  // null for a value that names no kind
+  // The kind's panel, its window made on first need (its controls on EnsureCreated); null for a value that names
+  // no kind.
+  KindPanel* Panel(int kind);
   int ActivePage() const;
   void SetActivePage(int index);     // 0, 1, or anything else for none
 
@@ -60,15 +62,23 @@ class TMainForm : public Window, public KeyPreview {
   void FormCreate();
   void OnCommand(int id);
   void ShowPage(int index);
+  // A page of kind buttons is made when it is first shown (or asked for); null for an index that names none.
+  HWND EnsurePage(int index);
+  // The kind panel object, whether or not its window exists yet.
+  KindPanel* PanelObject(int kind) const;
+  // Brings the panel, with its controls, to the front and hides the one that was there, in one paint.
+  void ShowPanel(KindPanel* panel);
   // Test shows the current kind's dialog; Copy puts its code on the clipboard, Edit into the editor's panes.
   void RunBuilder(TBuildMode mode);
   // The current kind's panel, with its controls; null while the current kind names none.
-  KindPanel* CurrentPanel() const;
+  KindPanel* CurrentPanel();
 
   HWND panel2_ = nullptr;
   HWND pageControl_ = nullptr;
   HWND pages_[2] = {nullptr, nullptr};
+  RECT pageRect_{};  // where a page stands on Panel2
   HWND background_ = nullptr;
+  KindPanel* shown_ = nullptr;  // the panel in front, the only one shown
   std::vector<std::unique_ptr<KindPanel>> panels_;  // in the order of the kind table's rows
   PresetMenu presets_;  // the system menu's presets of the current kind
 };

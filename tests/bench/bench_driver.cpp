@@ -9,6 +9,7 @@
 // The output file has one line per series, "series<TAB>unit<TAB>v1 v2 ...", and one line per observation,
 // "info<TAB>key<TAB>text".
 #include <windows.h>
+#include <commctrl.h>
 #include <psapi.h>
 #include <x86intrin.h>
 
@@ -329,6 +330,10 @@ class Session {
   bool Init() {
     edit_ = FindTop(p_.pid(), kEditClass, false);
     background_ = p_.Ctl(IDC_pnlBackgrnd);
+    // The shell page's buttons are made when that page is first shown: show it, then the standard page again.
+    HWND tabs = p_.Ctl(IDC_PageControl);
+    SendMessageA(tabs, TCM_SETCURFOCUS, 1, 0);
+    SendMessageA(tabs, TCM_SETCURFOCUS, 0, 0);
     for (const auto& k : kKinds) buttons_.push_back(p_.Ctl(k.button));
     copy_ = p_.Ctl(IDC_btnCopy);
     editButton_ = p_.Ctl(IDC_btnEdit);

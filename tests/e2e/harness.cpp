@@ -1,6 +1,10 @@
 #include "tests/e2e/harness.h"
 
+#include <commctrl.h>
+
 #include <thread>
+
+#include "resource.h"
 
 namespace e2e {
 
@@ -108,7 +112,17 @@ bool Program::Close() {
   return WaitForSingleObject(pi_.hProcess, 15000) == WAIT_OBJECT_0;
 }
 
-HWND Program::Ctl(int id) const { return ChildById(main_, id); }
+HWND Program::Ctl(int id) const {
+  HWND h = ChildById(main_, id);
+  if (h || id < IDC_tbnArrow1 || id > IDC_tbnFileOp) return h;
+  // The program makes a page of kind buttons when that page is first shown. Whoever wants a button of a page that
+  // was never shown shows it, then the page that was showing again, as a user would look at it.
+  HWND tabs = ChildById(main_, IDC_PageControl);
+  const LRESULT showing = SendMessageA(tabs, TCM_GETCURSEL, 0, 0);
+  SendMessageA(tabs, TCM_SETCURFOCUS, id >= IDC_tbnArrow2 ? 1 : 0, 0);
+  if (showing >= 0) SendMessageA(tabs, TCM_SETCURFOCUS, static_cast<WPARAM>(showing), 0);
+  return ChildById(main_, id);
+}
 std::string Program::Caption() const { return WindowText(main_); }
 void Program::Click(int id) const { SendMessageA(Ctl(id), BM_CLICK, 0, 0); }
 void Program::PostClick(int id) const { PostMessageA(Ctl(id), BM_CLICK, 0, 0); }
