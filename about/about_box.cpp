@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,8 @@ constexpr int kTitleHeight = 35;
 constexpr int kMenuHeight = 21;
 constexpr int kBottomHeight = 42;
 constexpr vk::TColor clWindowText = kSystemColor | COLOR_WINDOWTEXT;
+// Posted by the clock measurement's thread when the processor's speed is known.
+constexpr UINT kClockMeasuredMessage = WM_APP + 1;
 
 // The maker's contact points.
 const char kSiteURL[] = "https://orvenna.example/quillmark";
@@ -123,6 +126,8 @@ class TAboutBox : public Window, public KeyPreview {
   Page page_ = Page::General;
   std::vector<ScopedGdiObj> fonts_;  // the fonts of the plain labels, released with the window
   ScopedIcon icon_;
+  std::string processor_;  // the processor's identifier
+  std::unique_ptr<ClockMeasurement> clock_;
 };
 
 TAboutBox::TAboutBox(HWND owner) : owner_(owner) {
@@ -145,6 +150,7 @@ TAboutBox::TAboutBox(HWND owner) : owner_(owner) {
 }
 
 TAboutBox::~TAboutBox() {
+  clock_.reset();  // a measurement still running stops here and posts nothing to the window that goes next
   if (HWND window = hwnd()) {
     DestroyWindow(window);
     ForgetControls(window);
@@ -393,8 +399,12 @@ void TAboutBox::ReadVersion() {
 void TAboutBox::ReadSystemInfo() {
   const OperatingSystem os = ReadOperatingSystem();
   SetText(Item(IDC_OS), FormatText(LoadStr(IDS_OSFORMAT), {os.name, os.build}));
-  if (const auto identifier = ReadProcessorIdentifier())
-    SetText(Item(IDC_Processor), ProcessorText(*identifier, MeasureClockSpeed(), DecimalSeparator()));
+  if (const auto identifier = ReadProcessorIdentifier()) {
+    // The window shows at once; the speed follows when its thread has measured it (kClockMeasuredMessage).
+    processor_ = *identifier;
+    clock_ = std::make_unique<ClockMeasurement>(hwnd(), kClockMeasuredMessage);
+    SetText(Item(IDC_Processor), clock_->running() ? ProcessorMeasuringText(processor_) : processor_);
+  }
   MemorySizes memory{};
   if (ReadMemory(memory)) {
     const std::string format = LoadStr(IDS_MEMORYFORMAT);
@@ -452,6 +462,9 @@ LRESULT TAboutBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_CLOSE:
       Close();
+      return 0;
+    case kClockMeasuredMessage:
+      if (clock_) SetText(Item(IDC_Processor), ProcessorText(processor_, clock_->megahertz(), DecimalSeparator()));
       return 0;
     default:
       break;

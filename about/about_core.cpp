@@ -58,6 +58,8 @@ std::string ProcessorText(const std::string& identifier, double megahertz, const
   return identifier + " at " + speed + " MHz";
 }
 
+std::string ProcessorMeasuringText(const std::string& identifier) { return identifier + ", measuring..."; }
+
 std::string ColorDepthText(int bitsPerPixel) {
   switch (bitsPerPixel) {
     case 8: return "256 Colors (8 bits)";

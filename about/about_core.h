@@ -31,6 +31,8 @@ std::string MemoryText(const std::string& format, std::uint64_t totalKBytes, std
 double ClockSpeedMHz(std::uint64_t counterDifference);
 // "%s at %f MHz": the identifier, and the speed with two decimals and the user's decimal separator.
 std::string ProcessorText(const std::string& identifier, double megahertz, const std::string& decimalSeparator);
+// What the processor line says while its speed is being measured.
+std::string ProcessorMeasuringText(const std::string& identifier);
 
 // The colour depth's name; empty for a depth that has none.
 std::string ColorDepthText(int bitsPerPixel);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <system_error>
 #include <vector>
 
 #include "about/about_core.h"
@@ -68,20 +69,36 @@ std::optional<std::string> ReadProcessorIdentifier() {
   return cpu.ReadString("Identifier").value_or(std::string());
 }
 
-double MeasureClockSpeed() {
-  HANDLE process = GetCurrentProcess();
+ClockMeasurement::ClockMeasurement(HWND window, UINT done) : stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+  if (!stop_) return;
+  try {
+    thread_ = std::thread(&ClockMeasurement::Measure, this, window, done);
+  } catch (const std::system_error&) {
+    // No thread: the window shows the processor without its speed.
+  }
+}
+
+ClockMeasurement::~ClockMeasurement() {
+  if (thread_.joinable()) {
+    SetEvent(stop_);
+    thread_.join();
+  }
+  if (stop_) CloseHandle(stop_);
+}
+
+void ClockMeasurement::Measure(HWND window, UINT done) {
+  // Only this thread is raised; the process and the window's thread keep their priorities.
   HANDLE thread = GetCurrentThread();
-  const DWORD priorityClass = GetPriorityClass(process);
-  const int threadPriority = GetThreadPriority(thread);
-  SetPriorityClass(process, REALTIME_PRIORITY_CLASS);
+  const int priority = GetThreadPriority(thread);
   SetThreadPriority(thread, THREAD_PRIORITY_TIME_CRITICAL);
-  Sleep(10);
+  bool stopped = WaitForSingleObject(stop_, 10) == WAIT_OBJECT_0;
   const std::uint64_t start = __builtin_ia32_rdtsc();
-  Sleep(500);
+  stopped = stopped || WaitForSingleObject(stop_, 500) == WAIT_OBJECT_0;
   const std::uint64_t end = __builtin_ia32_rdtsc();
-  SetThreadPriority(thread, threadPriority);
-  SetPriorityClass(process, priorityClass);
-  return ClockSpeedMHz(end - start);
+  SetThreadPriority(thread, priority);
+  if (stopped) return;
+  megahertz_.store(ClockSpeedMHz(end - start));
+  PostMessageW(window, done, 0, 0);
 }
 
 bool ReadMemory(MemorySizes& sizes) {

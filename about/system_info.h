@@ -2,9 +2,13 @@
 // values; the window formats them.
 #pragma once
 
+#include <windows.h>
+
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <thread>
 
 namespace qm {
 
@@ -26,9 +30,28 @@ OperatingSystem ReadOperatingSystem();
 
 // The first processor's identifier (empty when its key has none); nothing when the registry knows no processor.
 std::optional<std::string> ReadProcessorIdentifier();
-// The processor's clock in MHz: its time-stamp counter over half a second, at real-time priority so that nothing
-// else runs in between.
-double MeasureClockSpeed();
+
+// The processor's clock in MHz: its time-stamp counter over half a second, on a thread of its own at time-critical
+// priority (so that little else runs in between) while the window that shows it goes on answering. The thread posts
+// `done` to `window` when the speed is known. Destroying the measurement stops it early and waits for its thread,
+// so nothing is posted once it is gone.
+class ClockMeasurement {
+ public:
+  ClockMeasurement(HWND window, UINT done);
+  ~ClockMeasurement();
+  ClockMeasurement(const ClockMeasurement&) = delete;
+  ClockMeasurement& operator=(const ClockMeasurement&) = delete;
+
+  bool running() const { return thread_.joinable(); }  // false when no thread could be started
+  double megahertz() const { return megahertz_.load(); }  // once `done` has arrived
+
+ private:
+  void Measure(HWND window, UINT done);
+
+  HANDLE stop_;
+  std::atomic<double> megahertz_{0.0};
+  std::thread thread_;
+};
 
 struct MemorySizes {
   std::uint64_t totalPhysical, availablePhysical, totalVirtual, availableVirtual;  // bytes

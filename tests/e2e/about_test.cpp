@@ -103,6 +103,9 @@ std::string MachineString(const char* path, const char* name) {
   return rc == ERROR_SUCCESS ? std::string(buffer) : std::string();
 }
 
+// The processor line has its speed once the measurement, half a second, is done.
+bool SpeedShown(HWND about) { return WindowText(ChildById(about, IDC_Processor)).find(" MHz") != std::string::npos; }
+
 // A file moved aside for the length of a test and put back whatever happens.
 class MovedAside {
  public:
@@ -253,6 +256,7 @@ TEST_F(AboutWindow, TheSystemInfoPageDescribesThisMachine) {
 
   const std::string identifier =
       MachineString("HARDWARE\\Description\\System\\CentralProcessor\\0", "Identifier");
+  EXPECT_TRUE(WaitUntil([&] { return SpeedShown(about); }));
   const std::string processor = WindowText(ChildById(about, IDC_Processor));
   ASSERT_FALSE(identifier.empty());
   EXPECT_EQ(processor.rfind(identifier + " at ", 0), 0u) << processor;
@@ -282,6 +286,29 @@ TEST_F(AboutWindow, TheSystemInfoPageDescribesThisMachine) {
                                                   GetDeviceCaps(screen, BITSPIXEL));
   ReleaseDC(nullptr, screen);
   EXPECT_EQ(WindowText(ChildById(about, IDC_Display)), display);
+}
+
+// The window shows before the processor's clock is measured; closing it while the measurement runs ends the
+// measurement's thread with it, and the program goes on answering.
+TEST_F(AboutWindow, ClosesCleanlyWhileTheClockIsMeasured) {
+  Program p;
+  const std::string measuring = qm::ProcessorMeasuringText(
+      MachineString("HARDWARE\\Description\\System\\CentralProcessor\\0", "Identifier"));
+  HWND about = OpenAbout(p);
+  ASSERT_TRUE(about);
+  ASSERT_TRUE(WaitUntil([&] { return SpeedShown(about); }));
+  PressKeyIn(about, VK_ESCAPE);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about) && IsWindowEnabled(p.main()); }));
+  const int idle = ThreadsOf(p.pid());
+  for (int round = 0; round < 3; ++round) {
+    about = OpenAbout(p);
+    ASSERT_TRUE(about) << round;
+    EXPECT_EQ(WindowText(ChildById(about, IDC_Processor)), measuring) << round;
+    PostMessageA(about, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about) && IsWindowEnabled(p.main()); })) << round;
+  }
+  EXPECT_TRUE(WaitUntil([&] { return ThreadsOf(p.pid()) == idle; }));
+  EXPECT_TRUE(SendMessageTimeoutA(p.main(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr));
 }
 
 TEST_F(AboutWindow, EnterEscAndOkCloseItFromAnyPageAndEachAboutIsANewWindow) {

@@ -2,7 +2,6 @@
 // moves, renames and deletes in a folder of its own, Reset, and bad input.
 #include <windows.h>
 #include <commctrl.h>
-#include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
@@ -48,17 +47,6 @@ bool ShellHasClip(int id) {
   return shell && FindResourceA(shell, MAKEINTRESOURCEA(id), "AVI");
 }
 
-// A playing animation control runs its own thread in the program, which ends when it stops.
-int ThreadsOf(DWORD pid) {
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-  THREADENTRY32 entry{};
-  entry.dwSize = sizeof entry;
-  int n = 0;
-  for (BOOL ok = Thread32First(snapshot, &entry); ok; ok = Thread32Next(snapshot, &entry))
-    if (entry.th32OwnerProcessID == pid) ++n;
-  CloseHandle(snapshot);
-  return n;
-}
 
 // ---- Test ----
 // Clicks Test and waits until SHFileOperation has come back. A shell dialog that shows meanwhile (a confirmation, an

@@ -1,6 +1,7 @@
 #include "tests/e2e/harness.h"
 
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include <thread>
 
@@ -250,6 +251,17 @@ std::vector<HWND> Children(HWND parent) {
   std::vector<HWND> out;
   EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&out));
   return out;
+}
+
+int ThreadsOf(DWORD pid) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  int n = 0;
+  for (BOOL ok = Thread32First(snapshot, &entry); ok; ok = Thread32Next(snapshot, &entry))
+    if (entry.th32OwnerProcessID == pid) ++n;
+  CloseHandle(snapshot);
+  return n;
 }
 
 HWND ChildById(HWND parent, int id) {

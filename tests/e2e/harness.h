@@ -58,6 +58,8 @@ void SetWideText(HWND hwnd, const std::wstring& text);
 std::wstring WideWindowText(HWND hwnd);
 std::string ClassOf(HWND hwnd);
 std::vector<HWND> Children(HWND parent);
+// The threads a process runs now (a playing animation and a clock measurement each run one).
+int ThreadsOf(DWORD pid);
 HWND ChildById(HWND parent, int id);
 std::string Crlf(const std::vector<std::string>& lines);  // every line followed by CR LF
 

@@ -63,6 +63,7 @@ TEST(AboutSystemInfo, TheProcessorShowsItsClockWithTwoDecimalsAndTheUsersSeparat
             "x86 Family 6 Model 15 Stepping 11 at 2394.13 MHz");
   EXPECT_EQ(ProcessorText("GenuineIntel", 1000.0, ","), "GenuineIntel at 1000,00 MHz");
   EXPECT_EQ(ProcessorText("", 0.0, "."), " at 0.00 MHz");
+  EXPECT_EQ(ProcessorMeasuringText("GenuineIntel"), "GenuineIntel, measuring...");
   // Half a second of counting: a million counts are 2 MHz.
   EXPECT_DOUBLE_EQ(ClockSpeedMHz(1000000), 2.0);
   EXPECT_DOUBLE_EQ(ClockSpeedMHz(1247062500), 2494.125);
