@@ -245,8 +245,12 @@ class Running {
     const double t0 = NowMs();
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_))
       return -1;
+    exists_ = -1;
     const bool shown = Poll(
         [&] {
+          // The first time the window exists, hidden still: what came before is the process's start and loading,
+          // what comes after is the window's creation, showing and first paint.
+          if (exists_ < 0 && FindTop(pi_.dwProcessId, className, false)) exists_ = NowMs() - t0;
           HWND w = FindTop(pi_.dwProcessId, className, true);
           if (w && Answers(w)) main_ = w;
           return main_ != nullptr;
@@ -255,6 +259,8 @@ class Running {
     const double t1 = NowMs();
     return shown ? t1 - t0 : -1;
   }
+  // When the last Start first saw the window, in milliseconds from its start.
+  double exists() const { return exists_; }
 
   void Close() {
     if (!pi_.hProcess) return;
@@ -275,6 +281,7 @@ class Running {
  private:
   PROCESS_INFORMATION pi_{};
   HWND main_ = nullptr;
+  double exists_ = -1;
 };
 
 std::string Beside(const char* name) {
@@ -301,6 +308,10 @@ void MeasureStartUp(int runs) {
     if (!record) return;
     const Memory m = ReadMemory(p.process());
     Add(ours ? "startup.quillmark" : "startup.baseline", "ms", ms);
+    if (p.exists() >= 0) {
+      Add(ours ? "startup.quillmark.exists" : "startup.baseline.exists", "ms", p.exists());
+      Add(ours ? "startup.quillmark.shown" : "startup.baseline.shown", "ms", ms - p.exists());
+    }
     if (m.ok) Add(ours ? "memory.start.quillmark" : "memory.start.baseline", "KB", PrivateKBytes(m));
     static bool reported[2] = {false, false};
     if (!reported[ours]) {
@@ -678,6 +689,7 @@ void CountWindows(const Running& p, const char* key) {
   std::snprintf(text, sizeof text, "%d child windows of the main window, %d top-level windows", children,
                 topLevel.second);
   Info(key, text);
+  Add(std::string(key) + ".children", "count", children);
 }
 
 void MeasureCommands(int copies, int edits, int abouts, int commands) {

@@ -112,6 +112,21 @@ def main():
               med_ratio <= 1.6)
     else:
         t.add("start-up (Wine, window visible and answering)", [], ms, note="not measured")
+    # Where the start-up goes: until the window first exists (the process's start, loading of the program and its
+    # DLLs, our work before the window), and from then until it shows and answers (creating the child windows,
+    # showing, the first paint).
+    for key, figure in (("exists", "  of which until the main window exists"),
+                        ("shown", "  of which from then until it is visible and answering")):
+        ours, theirs = s(f"startup.quillmark.{key}", []), s(f"startup.baseline.{key}", [])
+        if ours and theirs:
+            t.add(figure, ours, ms, ms(statistics.median(theirs)),
+                  f"{statistics.median(ours) / statistics.median(theirs):.2f} x", "reported")
+    for key, figure, target in (("windows.start.children", "child windows of the main window at start", 35),
+                                ("windows.allpanels.children", "child windows once every kind was shown", None)):
+        v = s(key)
+        if v:
+            t.add(figure, v, lambda x: f"{x:.0f}", target=f"<= {target}" if target else "reported",
+                  met=statistics.median(v) <= target if target else None)
 
     null = s("null", [])
     null_med = statistics.median(null) if null else None
@@ -124,12 +139,13 @@ def main():
         t.add("  part of Copy: writing the clipboard (same calls and text, from the driver)", write, ms,
               target="reported")
 
+    press_med = statistics.median(press) if press else None
     for kind in KINDS:
         v = s("copy." + kind)
-        if v and null_med is not None:
-            above = statistics.median(v) - null_med
-            t.add(f"Copy {kind}", v, ms, ms(null_med), f"{statistics.median(v) / null_med:.1f} x",
-                  "<= baseline + 2 ms", above <= 2.0, f"+{above:.2f} ms")
+        if v and press_med is not None:
+            above = statistics.median(v) - press_med
+            t.add(f"Copy {kind}", v, ms, ms(press_med) + " (press)", f"{statistics.median(v) / press_med:.1f} x",
+                  "<= press + 1 ms", above <= 1.0, f"{above:+.2f} ms")
         else:
             why = dict(info).get("copy." + kind, "not measured")
             t.add(f"Copy {kind}", [], ms, note=why)
@@ -140,7 +156,7 @@ def main():
         if v:
             ratio = f"{statistics.median(v) / start_med:.2f} x" if start_med else ""
             t.add(f"Edit {kind}", v, ms, ms(start_med) + " (baseline start)" if start_med else "", ratio,
-                  "<= 30 ms", statistics.median(v) <= 30.0)
+                  "<= 20 ms", statistics.median(v) <= 20.0)
         else:
             t.add(f"Edit {kind}", [], ms, note=dict(info).get("edit." + kind, "not measured"))
 
@@ -151,7 +167,7 @@ def main():
     v = s("switch.painted")
     if v and null_med is not None:
         t.add("switching kinds, per switch, painted", v, ms, ms(null_med),
-              f"{statistics.median(v) / null_med:.1f} x", "reported")
+              f"{statistics.median(v) / null_med:.1f} x", "<= 15 ms", statistics.median(v) <= 15.0)
     v = s("switch.first")
     if v and null_med is not None:
         t.add("first switch to a kind (creates its controls)", v, ms, ms(null_med),
@@ -165,19 +181,17 @@ def main():
     window = dict(info).get("about.window", "")
     label = "About (until the window shows)" + (" [placeholder message box]" if window == "#32770" else "")
     if about:
-        t.add(label, about, ms, ms(statistics.median(clock)) + " (clock)" if clock else "",
-              f"{statistics.median(about) / statistics.median(clock):.2f} x" if clock else "", "reported")
+        t.add(label, about, ms, target="<= 60 ms", met=statistics.median(about) <= 60.0)
     if clock:
-        t.add("  of which the clock measurement (same steps, timed in the driver)", clock, ms, target="reported")
-        if about:
-            rest = [x - statistics.median(clock) for x in about]
-            t.add("  About without the clock measurement", rest, ms, target="reported")
+        # The window no longer waits for it: its own thread measures after the window shows.
+        t.add("  the clock measurement, after the window shows (same steps, timed in the driver)", clock, ms,
+              target="reported")
 
     mq, mb = s("memory.start.quillmark"), s("memory.start.baseline")
     if mq:
         t.add("private bytes after start", mq, kb, kb(statistics.median(mb)) if mb else "",
               f"+{kb(statistics.median(mq) - statistics.median(mb))} over baseline" if mb else "",
-              "<= 8 MB", statistics.median(mq) <= 8 * 1024)
+              "<= 6.8 MB", statistics.median(mq) <= 6.8 * 1024)
     for key, figure in (("memory.before", "private bytes before 1,000 commands (every command run once)"),
                         ("memory.after", "private bytes after 1,000 commands")):
         if s(key):
@@ -202,8 +216,12 @@ def main():
     for label, path in (("32-bit", a.exe32), ("64-bit", a.exe64)):
         if path and os.path.exists(path):
             size = os.path.getsize(path)
-            t.add(f"size of quillmark.exe, {label}", [size / 1024], kb, target="<= 2 MB",
-                  met=size <= 2 * 1024 * 1024)
+            # The product, the 32-bit build, is to stay at its size before start-up was reworked.
+            if label == "32-bit":
+                t.add(f"size of quillmark.exe, {label}", [size / 1024], kb, target="<= 1.47 MB",
+                      met=round(size / 1024 / 1024, 2) <= 1.47)
+            else:
+                t.add(f"size of quillmark.exe, {label}", [size / 1024], kb, target="reported")
         else:
             t.add(f"size of quillmark.exe, {label}", [], kb, note="not built")
 
