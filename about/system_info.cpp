@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <cstring>
-#include <system_error>
 #include <vector>
 
 #include "about/about_core.h"
@@ -69,24 +68,27 @@ std::optional<std::string> ReadProcessorIdentifier() {
   return cpu.ReadString("Identifier").value_or(std::string());
 }
 
-ClockMeasurement::ClockMeasurement(HWND window, UINT done) : stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
-  if (!stop_) return;
-  try {
-    thread_ = std::thread(&ClockMeasurement::Measure, this, window, done);
-  } catch (const std::system_error&) {
-    // No thread: the window shows the processor without its speed.
-  }
+ClockMeasurement::ClockMeasurement(HWND window, UINT done)
+    : window_(window), done_(done), stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+  // Without a thread the window shows the processor without its speed.
+  if (stop_) thread_ = CreateThread(nullptr, 0, &ClockMeasurement::Run, this, 0, nullptr);
 }
 
 ClockMeasurement::~ClockMeasurement() {
-  if (thread_.joinable()) {
+  if (thread_) {
     SetEvent(stop_);
-    thread_.join();
+    WaitForSingleObject(thread_, INFINITE);
+    CloseHandle(thread_);
   }
   if (stop_) CloseHandle(stop_);
 }
 
-void ClockMeasurement::Measure(HWND window, UINT done) {
+DWORD WINAPI ClockMeasurement::Run(void* self) {
+  static_cast<ClockMeasurement*>(self)->Measure();
+  return 0;
+}
+
+void ClockMeasurement::Measure() {
   // Only this thread is raised; the process and the window's thread keep their priorities.
   HANDLE thread = GetCurrentThread();
   const int priority = GetThreadPriority(thread);
@@ -98,7 +100,7 @@ void ClockMeasurement::Measure(HWND window, UINT done) {
   SetThreadPriority(thread, priority);
   if (stopped) return;
   megahertz_.store(ClockSpeedMHz(end - start));
-  PostMessageW(window, done, 0, 0);
+  PostMessageW(window_, done_, 0, 0);
 }
 
 bool ReadMemory(MemorySizes& sizes) {

@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <thread>
 
 namespace qm {
 
@@ -42,15 +41,18 @@ class ClockMeasurement {
   ClockMeasurement(const ClockMeasurement&) = delete;
   ClockMeasurement& operator=(const ClockMeasurement&) = delete;
 
-  bool running() const { return thread_.joinable(); }  // false when no thread could be started
+  bool running() const { return thread_ != nullptr; }  // false when no thread could be started
   double megahertz() const { return megahertz_.load(); }  // once `done` has arrived
 
  private:
-  void Measure(HWND window, UINT done);
+  static DWORD WINAPI Run(void* self);
+  void Measure();
 
+  HWND window_;
+  UINT done_;
   HANDLE stop_;
   std::atomic<double> megahertz_{0.0};
-  std::thread thread_;
+  HANDLE thread_ = nullptr;
 };
 
 struct MemorySizes {
