@@ -315,9 +315,15 @@ std::string SkippedMessage(std::string_view name, const std::vector<SkippedValue
                                                                     : "wrong type";
     text += '\n';
     text += Shortened(skipped[i].name, 40);
-    text += std::string(" (") + why + ")";
+    text += " (";
+    text += why;
+    text += ')';
   }
-  if (skipped.size() > kListed) text += "\nand " + std::to_string(skipped.size() - kListed) + " more";
+  if (skipped.size() > kListed) {
+    text += "\nand ";
+    text += std::to_string(skipped.size() - kListed);
+    text += " more";
+  }
   return text;
 }
 
