@@ -76,6 +76,13 @@ HWND Builder::Spin(int id, int arrowsId, int x, int y, int w, int h, int min, in
 HWND Builder::Speed(int id, const char* caption, int x, int y, int w, int h, const SpeedButtonStyle& style) {
   return CreateSpeedButton(parent_, id, caption, ox_ + x, oy_ + y, w, h, style);
 }
+HWND Builder::SpeedBar(int id, std::vector<ToolButton> buttons, const SpeedButtonStyle& style) {
+  for (ToolButton& b : buttons) {
+    b.x += ox_;
+    b.y += oy_;
+  }
+  return CreateSpeedBar(parent_, id, buttons, style);
+}
 HWND Builder::Panel(int id, int x, int y, int w, int h, Bevel outer) {
   return CreatePanel(parent_, id, ox_ + x, oy_ + y, w, h, outer);
 }

@@ -31,6 +31,7 @@ class Builder {
   // A spin edit: the edit (id) and its arrows (arrowsId). min == max == 0 imposes no range.
   HWND Spin(int id, int arrowsId, int x, int y, int w, int h, int min, int max, int value);
   HWND Speed(int id, const char* caption, int x, int y, int w, int h, const SpeedButtonStyle& style);
+  HWND SpeedBar(int id, std::vector<ToolButton> buttons, const SpeedButtonStyle& style);
   HWND Panel(int id, int x, int y, int w, int h, Bevel outer = Bevel::None);
   HWND parent() const { return parent_; }
 

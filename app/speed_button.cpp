@@ -1,7 +1,11 @@
 #include "app/text.h"
 #include "app/speed_button.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <unordered_map>
+#include <vector>
 
 #include "app/gdi_cache.h"
 #include "app/win_util.h"
@@ -82,15 +86,20 @@ LRESULT CALLBACK SpeedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return CallWindowProcW(d->base, hwnd, msg, wp, lp);
 }
 
-void DrawSpeed(const DRAWITEMSTRUCT* di) {
-  SpeedData* d = Speed(di->hwndItem);
-  if (!d) return;
-  HDC dc = di->hDC;
-  RECT r = di->rcItem;
-  const bool pressed = (di->itemState & ODS_SELECTED) != 0;
-  const bool disabled = (di->itemState & ODS_DISABLED) != 0;
-  const bool sunken = pressed || d->down;
-  if (d->down && !pressed) {
+// One face of a speed button, wherever it stands: in a window of its own or on a toolbar.
+struct Face {
+  const SpeedButtonStyle* style;
+  const std::wstring* caption;
+  HFONT font;
+  COLORREF color;
+  bool down, pressed, hot, disabled, focus;
+};
+
+void DrawFace(HDC dc, RECT r, const Face& f) {
+  const SpeedButtonStyle& style = *f.style;
+  const std::wstring& caption = *f.caption;
+  const bool sunken = f.pressed || f.down;
+  if (f.down && !f.pressed) {
     // A button that stays down shows a light checked face, as Windows draws a checked tool button.
     static const WORD pattern[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
     ScopedGdiObj bitmap(CreateBitmap(8, 8, 1, 1, pattern));
@@ -103,20 +112,18 @@ void DrawSpeed(const DRAWITEMSTRUCT* di) {
   } else {
     FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
   }
-  if (d->style.flat) {
+  if (style.flat) {
     if (sunken) DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
-    else if (d->hot && !disabled) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+    else if (f.hot && !f.disabled) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
   } else {
     DrawEdge(dc, &r, sunken ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
   }
   const int shift = sunken ? 1 : 0;
 
-  const std::wstring caption = Wide(GetText(di->hwndItem));
-  HBITMAP picture = d->style.pictureId ? Picture(d->style.pictureId) : nullptr;
+  HBITMAP picture = style.pictureId ? Picture(style.pictureId) : nullptr;
   BITMAP bm{};
   if (picture) GetObject(picture, sizeof bm, &bm);
-  HFONT font = reinterpret_cast<HFONT>(SendMessageW(di->hwndItem, WM_GETFONT, 0, 0));
-  ScopedSelectObject selFont(dc, font ? font : FormFont());
+  ScopedSelectObject selFont(dc, f.font ? f.font : FormFont());
   SIZE text{0, 0};
   RECT calc{0, 0, 0, 0};
   if (!caption.empty()) {
@@ -127,40 +134,203 @@ void DrawSpeed(const DRAWITEMSTRUCT* di) {
   const int w = r.right - r.left;
   const int h = r.bottom - r.top;
   int px = 0, py = 0, tx = 0, ty = 0;
-  if (d->style.pictureAbove) {
-    const int total = bm.bmHeight + (!caption.empty() ? d->style.spacing + text.cy : 0);
+  if (style.pictureAbove) {
+    const int total = bm.bmHeight + (!caption.empty() ? style.spacing + text.cy : 0);
     py = (h - total) / 2;
     px = (w - bm.bmWidth) / 2;
-    ty = py + bm.bmHeight + d->style.spacing;
+    ty = py + bm.bmHeight + style.spacing;
     tx = (w - text.cx) / 2;
   } else {
-    const int gap = (picture && !caption.empty()) ? d->style.spacing : 0;
+    const int gap = (picture && !caption.empty()) ? style.spacing : 0;
     const int total = bm.bmWidth + gap + text.cx;
-    px = d->style.margin >= 0 ? d->style.margin : (w - total) / 2;
+    px = style.margin >= 0 ? style.margin : (w - total) / 2;
     py = (h - bm.bmHeight) / 2;
     tx = px + bm.bmWidth + gap;
     ty = (h - text.cy) / 2;
   }
-  if (picture) DrawPicture(dc, picture, r.left + px + shift, r.top + py + shift, disabled);
+  if (picture) DrawPicture(dc, picture, r.left + px + shift, r.top + py + shift, f.disabled);
   if (!caption.empty()) {
     SetBkMode(dc, TRANSPARENT);
     RECT tr{r.left + tx + shift, r.top + ty + shift, r.left + tx + shift + text.cx, r.top + ty + shift + text.cy};
-    if (disabled) {
+    if (f.disabled) {
       SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
       RECT hr = tr;
       OffsetRect(&hr, 1, 1);
       DrawTextW(dc, caption.c_str(), -1, &hr, DT_SINGLELINE);
       SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
     } else {
-      SetTextColor(dc, d->color);
+      SetTextColor(dc, f.color);
     }
     DrawTextW(dc, caption.c_str(), -1, &tr, DT_SINGLELINE);
   }
-  if ((di->itemState & ODS_FOCUS) && !d->style.flat) {
+  if (f.focus && !style.flat) {
     RECT fr = r;
     InflateRect(&fr, -4, -4);
     DrawFocusRect(dc, &fr);
   }
+}
+
+void DrawSpeed(const DRAWITEMSTRUCT* di) {
+  SpeedData* d = Speed(di->hwndItem);
+  if (!d) return;
+  const std::wstring caption = Wide(GetText(di->hwndItem));
+  const Face face{&d->style,
+                  &caption,
+                  reinterpret_cast<HFONT>(SendMessageW(di->hwndItem, WM_GETFONT, 0, 0)),
+                  d->color,
+                  d->down,
+                  (di->itemState & ODS_SELECTED) != 0,
+                  d->hot,
+                  (di->itemState & ODS_DISABLED) != 0,
+                  (di->itemState & ODS_FOCUS) != 0};
+  DrawFace(di->hDC, di->rcItem, face);
+}
+
+// ---- speed bars: a toolbar that draws its buttons as speed buttons ----
+
+struct BarButton {
+  int id;
+  std::wstring caption;
+  int w, h;  // the face; the toolbar's cell also holds the gap to the next button
+  SpeedButtonStyle style;
+  COLORREF color = RGB(0, 0, 0);
+};
+
+struct BarData {
+  std::vector<BarButton> buttons;
+  WNDPROC base = nullptr;
+  // The button the keyboard is on. The toolbar's hot item follows the mouse too, and is gone when the mouse leaves.
+  LRESULT focus = 0;
+  const BarButton* Find(int id) const {
+    for (const BarButton& b : buttons)
+      if (b.id == id) return &b;
+    return nullptr;
+  }
+};
+
+// Kept as the speed buttons' data is, for the same reason.
+std::unordered_map<HWND, BarData*>& SpeedBars() {
+  static std::unordered_map<HWND, BarData*> bars;
+  return bars;
+}
+
+BarData* Bar(HWND hwnd) {
+  const auto& bars = SpeedBars();
+  const auto it = bars.find(hwnd);
+  return it == bars.end() ? nullptr : it->second;
+}
+
+// The face of a button: the top left of its toolbar cell, at the button's own size.
+bool FaceRect(HWND bar, const BarButton& b, RECT& r) {
+  if (!SendMessageW(bar, TB_GETRECT, b.id, reinterpret_cast<LPARAM>(&r))) return false;
+  r.right = r.left + b.w;
+  r.bottom = r.top + b.h;
+  return true;
+}
+
+void InvalidateFace(HWND bar, const BarButton& b) {
+  RECT r;
+  if (FaceRect(bar, b, r)) InvalidateRect(bar, &r, TRUE);
+}
+
+bool BarButtonDown(HWND bar, int id) { return SendMessageW(bar, TB_ISBUTTONCHECKED, id, 0) != 0; }
+
+void PutBarButtonDown(HWND bar, BarData* d, const BarButton& b, bool down) {
+  if (down && b.style.group != 0) {
+    for (const BarButton& other : d->buttons)
+      if (other.id != b.id && other.style.group == b.style.group && BarButtonDown(bar, other.id))
+        SendMessageW(bar, TB_CHECKBUTTON, other.id, FALSE);
+  }
+  if (BarButtonDown(bar, b.id) != down) SendMessageW(bar, TB_CHECKBUTTON, b.id, down ? TRUE : FALSE);
+}
+
+// The button whose face holds the point; the gaps between faces belong to no button.
+const BarButton* ButtonAt(HWND bar, const BarData* d, LPARAM lp) {
+  const POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+  for (const BarButton& b : d->buttons) {
+    RECT r;
+    if (FaceRect(bar, b, r) && PtInRect(&r, p)) return &b;
+  }
+  return nullptr;
+}
+
+LRESULT CALLBACK SpeedBarProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  BarData* d = Bar(hwnd);
+  if (!d) return CallWindowProcW(reinterpret_cast<WNDPROC>(GetClassLongPtrW(hwnd, GCLP_WNDPROC)), hwnd, msg, wp, lp);
+  switch (msg) {
+    case WM_GETDLGCODE:
+      // The arrows move between the buttons; Tab and the mnemonics stay with the dialog keys.
+      return CallWindowProcW(d->base, hwnd, msg, wp, lp) | DLGC_WANTARROWS;
+    case WM_ERASEBKGND: {
+      RECT r;
+      GetClientRect(hwnd, &r);
+      FillRect(reinterpret_cast<HDC>(wp), &r, GetSysColorBrush(COLOR_BTNFACE));
+      return 1;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+      const BarButton* b = ButtonAt(hwnd, d, lp);
+      if (!b) return 0;
+      // A click gives the group the keyboard, as it does a button; a quick second click is a second click.
+      d->focus = b - d->buttons.data();
+      if (GetFocus() != hwnd) SetFocus(hwnd);
+      return CallWindowProcW(d->base, hwnd, WM_LBUTTONDOWN, wp, lp);
+    }
+    case WM_SETFOCUS: {
+      // The keyboard comes to the button under the mouse, else to the one that is down, else to the first.
+      const LRESULT hot = SendMessageW(hwnd, TB_GETHOTITEM, 0, 0);
+      if (hot >= 0) {
+        d->focus = hot;
+      } else {
+        d->focus = 0;
+        for (std::size_t i = 0; i < d->buttons.size(); ++i)
+          if (BarButtonDown(hwnd, d->buttons[i].id)) d->focus = static_cast<LRESULT>(i);
+      }
+      InvalidateRect(hwnd, nullptr, TRUE);
+      break;
+    }
+    case WM_KEYDOWN: {
+      // The arrows and Space start from the keyboard's button, wherever the mouse has been.
+      if (SendMessageW(hwnd, TB_GETHOTITEM, 0, 0) < 0) SendMessageW(hwnd, TB_SETHOTITEM, d->focus, 0);
+      const LRESULT result = CallWindowProcW(d->base, hwnd, msg, wp, lp);
+      const LRESULT hot = SendMessageW(hwnd, TB_GETHOTITEM, 0, 0);
+      if (hot >= 0 && hot != d->focus) {
+        d->focus = hot;
+        InvalidateRect(hwnd, nullptr, TRUE);
+      }
+      return result;
+    }
+    case WM_KILLFOCUS:
+      SendMessageW(hwnd, TB_SETHOTITEM, static_cast<WPARAM>(-1), 0);
+      InvalidateRect(hwnd, nullptr, TRUE);
+      break;
+    case WM_NCDESTROY: {
+      const WNDPROC base = d->base;
+      SpeedBars().erase(hwnd);
+      delete d;
+      return CallWindowProcW(base, hwnd, msg, wp, lp);
+    }
+    default:
+      break;
+  }
+  return CallWindowProcW(d->base, hwnd, msg, wp, lp);
+}
+
+LRESULT DrawBarButton(HWND bar, const BarData* d, NMTBCUSTOMDRAW* cd) {
+  if (cd->nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+  if (cd->nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
+  const BarButton* b = d->Find(static_cast<int>(cd->nmcd.dwItemSpec));
+  if (!b) return CDRF_DODEFAULT;
+  const UINT state = cd->nmcd.uItemState;
+  const bool focus = GetFocus() == bar && b - d->buttons.data() == d->focus;
+  // A flat face shows no focus rectangle: the keyboard's button looks as the one under the mouse does.
+  const Face face{&b->style, &b->caption, nullptr, b->color, (state & CDIS_CHECKED) != 0, (state & CDIS_SELECTED) != 0,
+                  (state & CDIS_HOT) != 0 || focus, (state & CDIS_DISABLED) != 0, focus};
+  RECT r = cd->nmcd.rc;
+  r.right = r.left + b->w;
+  r.bottom = r.top + b->h;
+  DrawFace(cd->nmcd.hdc, r, face);
+  return CDRF_SKIPDEFAULT;
 }
 
 }  // namespace
@@ -174,10 +344,23 @@ bool HandleSpeedButtons(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       return true;
     }
   }
+  if (msg == WM_NOTIFY) {
+    auto* header = reinterpret_cast<NMHDR*>(lp);
+    if (header->code == NM_CUSTOMDRAW) {
+      if (const BarData* d = Bar(header->hwndFrom)) {
+        result = DrawBarButton(header->hwndFrom, d, reinterpret_cast<NMTBCUSTOMDRAW*>(lp));
+        return true;
+      }
+    }
+  }
   if (msg == WM_COMMAND && HIWORD(wp) == BN_CLICKED && lp) {
     HWND ctl = reinterpret_cast<HWND>(lp);
     if (SpeedData* d = Speed(ctl)) {
       if (d->style.group != 0) PutDown(ctl, d, d->style.allowAllUp ? !d->down : true);
+    } else if (BarData* bar = Bar(ctl)) {
+      const BarButton* b = bar->Find(LOWORD(wp));
+      if (b && b->style.group != 0)
+        PutBarButtonDown(ctl, bar, *b, b->style.allowAllUp ? !BarButtonDown(ctl, b->id) : true);
     }
   }
   if (msg == WM_COMMAND && HIWORD(wp) == BN_DOUBLECLICKED && lp && IsSpeedButton(reinterpret_cast<HWND>(lp))) {
@@ -201,6 +384,94 @@ HWND CreateSpeedButton(HWND parent, int id, const char* caption, int x, int y, i
   d->base = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SpeedProc)));
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont()), FALSE);
   return hwnd;
+}
+
+HWND CreateSpeedBar(HWND parent, int id, const std::vector<ToolButton>& buttons, const SpeedButtonStyle& style) {
+  if (buttons.empty()) return nullptr;
+  HWND bar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
+                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBSTYLE_FLAT | CCS_NORESIZE | CCS_NOPARENTALIGN |
+                                 CCS_NODIVIDER,
+                             buttons.front().x, buttons.front().y, 0, 0, parent,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  if (!bar) return nullptr;
+  auto* d = new BarData;
+  SpeedBars()[bar] = d;
+  d->base = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SpeedBarProc)));
+  SendMessageW(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SendMessageW(bar, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 0));
+  // The names are for screen readers; the faces draw the captions themselves.
+  SendMessageW(bar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);
+
+  // Cells: a button and the gap to the next one in its row; a new row where the next button stands lower.
+  const int rowPitch = [&] {
+    for (const ToolButton& b : buttons)
+      if (b.y != buttons.front().y) return b.y - buttons.front().y;
+    return buttons.front().h;
+  }();
+  std::vector<std::wstring> names;
+  names.reserve(buttons.size());
+  std::vector<TBBUTTON> items;
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    const ToolButton& b = buttons[i];
+    names.push_back(Wide(b.name ? b.name : b.caption));
+    const bool lastOfRow = i + 1 == buttons.size() || buttons[i + 1].y != b.y;
+    TBBUTTON item{};
+    item.iBitmap = I_IMAGENONE;
+    item.idCommand = b.id;
+    item.fsState = TBSTATE_ENABLED | (lastOfRow ? TBSTATE_WRAP : 0);
+    // Where the toolbar itself would let all of a group up, the click's command decides.
+    item.fsStyle = style.group != 0 && !style.allowAllUp ? BTNS_CHECKGROUP : BTNS_BUTTON;
+    item.iString = reinterpret_cast<INT_PTR>(names.back().c_str());
+    items.push_back(item);
+    BarButton own{b.id, Wide(b.caption), b.w, b.h, style};
+    own.style.pictureId = b.pictureId;
+    d->buttons.push_back(own);
+  }
+  SendMessageW(bar, TB_ADDBUTTONSW, items.size(), reinterpret_cast<LPARAM>(items.data()));
+  int widest = 0;
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    const bool lastOfRow = i + 1 == buttons.size() || buttons[i + 1].y != buttons[i].y;
+    TBBUTTONINFOW info{};
+    info.cbSize = sizeof info;
+    info.dwMask = TBIF_SIZE;
+    info.cx = static_cast<WORD>(lastOfRow ? buttons[i].w : buttons[i + 1].x - buttons[i].x);
+    widest = std::max(widest, static_cast<int>(info.cx));
+    SendMessageW(bar, TB_SETBUTTONINFOW, buttons[i].id, reinterpret_cast<LPARAM>(&info));
+  }
+  SendMessageW(bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(widest, rowPitch));
+
+  // The first face goes where the first button was asked for, whatever margin the toolbar keeps.
+  RECT first{}, all{};
+  SendMessageW(bar, TB_GETRECT, buttons.front().id, reinterpret_cast<LPARAM>(&first));
+  for (const ToolButton& b : buttons) {
+    RECT r{};
+    SendMessageW(bar, TB_GETRECT, b.id, reinterpret_cast<LPARAM>(&r));
+    UnionRect(&all, &all, &r);
+  }
+  SetWindowPos(bar, nullptr, buttons.front().x - first.left, buttons.front().y - first.top, all.right, all.bottom,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  return bar;
+}
+
+HWND SpeedBarHolding(HWND parent, int buttonId) {
+  for (const auto& [bar, d] : SpeedBars())
+    if (d->Find(buttonId) && GetParent(bar) == parent) return bar;
+  return nullptr;
+}
+bool IsDown(HWND bar, int id) { return Bar(bar) && BarButtonDown(bar, id); }
+void SetDown(HWND bar, int id, bool down) {
+  if (BarData* d = Bar(bar))
+    if (const BarButton* b = d->Find(id)) PutBarButtonDown(bar, d, *b, down);
+}
+void SetCaptionColor(HWND bar, int id, COLORREF color) {
+  if (BarData* d = Bar(bar)) {
+    for (BarButton& b : d->buttons) {
+      if (b.id == id && b.color != color) {
+        b.color = color;
+        InvalidateFace(bar, b);
+      }
+    }
+  }
 }
 
 bool IsSpeedButton(HWND hwnd) { return hwnd && Speed(hwnd) != nullptr; }

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace qm {
 
 struct SpeedButtonStyle {
@@ -24,8 +26,27 @@ void SetDown(HWND speedButton, bool down);  // runs no handler
 void SetCaptionColor(HWND speedButton, COLORREF color);
 COLORREF CaptionColor(HWND speedButton);
 
-// The parent's side of its speed buttons: drawing them, and putting a grouped one down when it is clicked. Every
-// window that parents speed buttons passes its messages here first; true when the message was consumed.
+// A group of speed buttons that act as one control, drawn by one toolbar window: one window instead of one per
+// button, keyboard access (Tab reaches the group, the arrows move between its buttons, Space presses one) and names
+// for screen readers. Each button's control id is its command id on the toolbar; a click sends the parent
+// WM_COMMAND(id, BN_CLICKED) with the toolbar as the control, which puts the button down as for a grouped speed button,
+// so the parent can tell it from a speed button only by that handle. The buttons keep their own rectangles.
+struct ToolButton {
+  int id;
+  const char* caption;  // on the face, and the button's name when it has no `name`
+  int x, y, w, h;       // in the parent; a row's buttons share y, and every row starts at the same x
+  int pictureId;
+  const char* name;     // what a screen reader says for a button without a caption
+};
+HWND CreateSpeedBar(HWND parent, int id, const std::vector<ToolButton>& buttons, const SpeedButtonStyle& style);
+// The speed bar among parent's children that holds the button with this id, or null.
+HWND SpeedBarHolding(HWND parent, int buttonId);
+bool IsDown(HWND speedBar, int buttonId);
+void SetDown(HWND speedBar, int buttonId, bool down);  // runs no handler
+void SetCaptionColor(HWND speedBar, int buttonId, COLORREF color);
+
+// The parent's side of its speed buttons and speed bars: drawing them, and putting a grouped one down when it is
+// clicked. Every window that parents speed buttons passes its messages here first; true when the message was consumed.
 bool HandleSpeedButtons(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 
 }  // namespace qm
