@@ -125,8 +125,63 @@ HWND Program::Ctl(int id) const {
   return ChildById(main_, id);
 }
 std::string Program::Caption() const { return WindowText(main_); }
-void Program::Click(int id) const { SendMessageA(Ctl(id), BM_CLICK, 0, 0); }
-void Program::PostClick(int id) const { PostMessageA(Ctl(id), BM_CLICK, 0, 0); }
+
+HWND Program::ToolbarOf(int id) const {
+  for (HWND h : Children(main_))
+    if (ClassOf(h) == TOOLBARCLASSNAMEA && SendMessageA(h, TB_COMMANDTOINDEX, static_cast<WPARAM>(id), 0) >= 0)
+      return h;
+  return nullptr;
+}
+
+// A window of its own first: asking the toolbars waits for the program, which a test may be holding.
+void Program::Click(int id) const {
+  if (HWND h = Ctl(id))
+    SendMessageA(h, BM_CLICK, 0, 0);
+  else if (HWND bar = ToolbarOf(id))
+    SendMessageA(GetParent(bar), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(bar));
+}
+void Program::PostClick(int id) const {
+  if (HWND h = Ctl(id))
+    PostMessageA(h, BM_CLICK, 0, 0);
+  else if (HWND bar = ToolbarOf(id))
+    PostMessageA(GetParent(bar), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(bar));
+}
+
+void Program::MouseClick(int id) const {
+  RECT r{};
+  if (HWND h = Ctl(id)) {
+    GetWindowRect(h, &r);
+  } else if (HWND bar = ToolbarOf(id)) {
+    // TB_GETRECT writes into the program's memory.
+    void* remote = VirtualAllocEx(pi_.hProcess, nullptr, sizeof r, MEM_COMMIT, PAGE_READWRITE);
+    if (!remote) return;
+    const bool known = SendMessageA(bar, TB_GETRECT, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(remote)) &&
+                       ReadProcessMemory(pi_.hProcess, remote, &r, sizeof r, nullptr);
+    VirtualFreeEx(pi_.hProcess, remote, 0, MEM_RELEASE);
+    if (!known) return;
+    MapWindowPoints(bar, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  } else {
+    return;
+  }
+  SetForegroundWindow(main_);
+  LeftClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+}
+
+void LeftClickAt(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT in[2] = {};
+  in[0].type = INPUT_MOUSE;
+  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  in[1].type = INPUT_MOUSE;
+  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, in, sizeof(INPUT));
+}
+
+HWND Program::Focus() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(GetWindowThreadProcessId(main_, nullptr), &info) ? info.hwndFocus : nullptr;
+}
 
 void Program::SetEditText(int id, const std::string& text) const {
   HWND h = Ctl(id);
@@ -137,7 +192,11 @@ void Program::SetEditText(int id, const std::string& text) const {
 void Program::SetCheck(int id, bool checked) const {
   if (Checked(id) != checked) Click(id);
 }
-bool Program::Checked(int id) const { return SendMessageA(Ctl(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool Program::Checked(int id) const {
+  if (HWND h = Ctl(id)) return SendMessageA(h, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  HWND bar = ToolbarOf(id);
+  return bar && SendMessageA(bar, TB_ISBUTTONCHECKED, static_cast<WPARAM>(id), 0) != 0;
+}
 std::string Program::Text(int id) const { return WindowText(Ctl(id)); }
 
 void Program::PressKey(WORD key, bool ctrl, bool shift) const {

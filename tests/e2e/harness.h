@@ -29,12 +29,20 @@ class Program {
   HWND main() const { return main_; }
   DWORD pid() const { return pi_.dwProcessId; }
   HWND Ctl(int id) const;              // a control of the main window by its id
+  // The toolbar that holds a button with this command id, or null. A toolbar's button is found and pressed by its id
+  // as another program would: the toolbar answers TB_COMMANDTOINDEX(id) >= 0 and TB_ISBUTTONCHECKED(id), and its
+  // click is WM_COMMAND(MAKEWPARAM(id, BN_CLICKED), toolbar) to the toolbar's parent.
+  HWND ToolbarOf(int id) const;
   std::string Caption() const;
-  void Click(int id) const;            // BM_CLICK, waits for the handler
-  void PostClick(int id) const;        // BM_CLICK without waiting (for commands that open modal windows)
+  void Click(int id) const;            // BM_CLICK (a toolbar's button: its WM_COMMAND), waits for the handler
+  void PostClick(int id) const;        // the same without waiting (for commands that open modal windows)
+  // A real left click in the middle of a control or of a toolbar's button (its TB_GETRECT, read from the program's
+  // memory); returns at once.
+  void MouseClick(int id) const;
+  HWND Focus() const;                  // the program's window that has the keyboard
   void SetEditText(int id, const std::string& text) const;  // WM_SETTEXT and the EN_CHANGE typing would send
   void SetCheck(int id, bool checked) const;                // clicks the box when its state differs
-  bool Checked(int id) const;                               // BM_GETCHECK (speed buttons: down)
+  bool Checked(int id) const;  // BM_GETCHECK (speed buttons: down; a toolbar's button: TB_ISBUTTONCHECKED)
   std::string Text(int id) const;
   // Presses key with Ctrl (and Shift when asked) into the program's focused window.
   void PressKey(WORD key, bool ctrl, bool shift = false) const;
@@ -49,6 +57,8 @@ class Program {
   HWND main_ = nullptr;
 };
 
+// A real left click at the screen point.
+void LeftClickAt(POINT screen);
 std::string ClipboardText();        // CF_TEXT
 std::wstring WideClipboardText();   // CF_UNICODETEXT
 void PutClipboard(const std::string& text);
