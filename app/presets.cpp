@@ -58,6 +58,11 @@ HWND SpinArrows(const KindPanel& panel, HWND edit) {
   return nullptr;
 }
 
+// A speed button of a group that one toolbar draws has no window of its own: the toolbar that holds it.
+HWND ToggleBar(const KindPanel& panel, const PresetField& field) {
+  return field.type == PresetControl::Toggle ? SpeedBarHolding(panel.panel(), field.id) : nullptr;
+}
+
 // Checks a radio button and clears the others of its group, as a click on it does.
 void CheckRadioOfGroup(HWND radio) {
   HWND first = radio;
@@ -86,6 +91,7 @@ std::string FieldText(const KindPanel& panel, const PresetField& field) {
     case PresetControl::Radio:
       return EncodeFlag(IsChecked(c));
     case PresetControl::Toggle:
+      if (HWND bar = ToggleBar(panel, field)) return EncodeFlag(IsDown(bar, field.id));
       return EncodeFlag(IsDown(c));
     case PresetControl::Grid: {
       GridCells cells;
@@ -106,7 +112,8 @@ std::string FieldText(const KindPanel& panel, const PresetField& field) {
 // Sets one control from its stored text as the user would, so that the panel's handlers run.
 PresetSkip ApplyField(KindPanel& panel, const PresetField& field, const std::string& text) {
   HWND c = panel.Item(field.id);
-  if (!c) return PresetSkip::UnknownName;
+  HWND bar = ToggleBar(panel, field);
+  if (!c && !bar) return PresetSkip::UnknownName;
   switch (field.type) {
     case PresetControl::Text:
       SetText(c, text);
@@ -128,7 +135,13 @@ PresetSkip ApplyField(KindPanel& panel, const PresetField& field, const std::str
       const std::optional<bool> down = DecodeFlag(text);
       if (!down) return PresetSkip::WrongType;
       // A click puts the button down, releasing the others of its group, or up where its group allows none down.
-      if (IsDown(c) != *down) Notify(panel, c, BN_CLICKED);
+      // On a toolbar the click is the command the toolbar sends, from the toolbar.
+      if (bar) {
+        if (IsDown(bar, field.id) != *down)
+          SendMessageW(panel.panel(), WM_COMMAND, MAKEWPARAM(field.id, BN_CLICKED), reinterpret_cast<LPARAM>(bar));
+      } else if (IsDown(c) != *down) {
+        Notify(panel, c, BN_CLICKED);
+      }
       return PresetSkip::None;
     }
     case PresetControl::Choice: {

@@ -9,6 +9,8 @@
 #include "dialogs/messagebox_core.h"
 #include "resource.h"
 
+#include <vector>
+
 namespace qm {
 
 namespace {
@@ -19,16 +21,16 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 struct IconButton {
   int id;
-  MbIcon icon;
   int left;
   int picture;
+  const char* name;
 };
 // Panel order: information, warning, error, confirmation.
 const IconButton kIcons[] = {
-    {IDC_tbnInformation, MbIcon::Information, 12, IDB_INFORMATION},
-    {IDC_tbnWarning, MbIcon::Warning, 61, IDB_WARNING},
-    {IDC_tbnError, MbIcon::Error, 109, IDB_ERROR},
-    {IDC_tbnConfirmation, MbIcon::Confirmation, 157, IDB_CONFIRMATION},
+    {IDC_tbnInformation, 12, IDB_INFORMATION, "Information"},
+    {IDC_tbnWarning, 61, IDB_WARNING, "Warning"},
+    {IDC_tbnError, 109, IDB_ERROR, "Error"},
+    {IDC_tbnConfirmation, 157, IDB_CONFIRMATION, "Confirmation"},
 };
 
 const RECT kCaptionGroup{9, 5, 9 + 216, 5 + 68};
@@ -68,13 +70,15 @@ class MessageBoxPanel : public KindPanel {
     const int lefts[3] = {13, 85, 157};
     int column = 0;
     int lastRow = 0;
+    std::vector<ToolButton> sets;
     for (int i = 0; i < kMbButtonCount; ++i) {
       const MbButtonInfo& info = MbButtonDescription(static_cast<MbButton>(i));
       column = info.row == lastRow ? column + 1 : 0;
       lastRow = info.row;
-      b.Speed(IDC_MB_FIRST + i, info.caption, lefts[column], 21 + 24 * (info.row - 1), 68, 20, set);
+      sets.push_back({IDC_MB_FIRST + i, info.caption, lefts[column], 21 + 24 * (info.row - 1), 68, 20, 0, nullptr});
     }
-    SetDown(Item(IDC_btnOK_1), true);
+    buttonSets_ = b.SpeedBar(IDC_tbrMB, sets, set);
+    SetDown(buttonSets_, IDC_btnOK_1, true);
     MBClick();
 
     b.Origin(0, 0);
@@ -84,11 +88,10 @@ class MessageBoxPanel : public KindPanel {
     icon.flat = true;
     icon.group = 2;
     icon.allowAllUp = true;
-    for (const auto& i : kIcons) {
-      icon.pictureId = i.picture;
-      b.Speed(i.id, "", i.left, 20, 44, 40, icon);
-    }
-    SetDown(Item(IDC_tbnInformation), true);
+    std::vector<ToolButton> icons;
+    for (const auto& i : kIcons) icons.push_back({i.id, "", i.left, 20, 44, 40, i.picture, i.name});
+    icons_ = b.SpeedBar(IDC_tbrIcon, icons, icon);
+    SetDown(icons_, IDC_tbnInformation, true);
   }
 
   bool OnCommand(int id, int code, HWND) override {
@@ -128,9 +131,9 @@ class MessageBoxPanel : public KindPanel {
 
   void Reset() override {
     SendMessageW(Item(IDC_cboCaption), CB_SETCURSEL, 0, 0);
-    SetDown(Item(IDC_tbnInformation), true);
+    SetDown(icons_, IDC_tbnInformation, true);
     SetText(Item(IDC_memText), "");
-    SetDown(Item(IDC_btnOK_1), true);
+    SetDown(buttonSets_, IDC_btnOK_1, true);
     CheckRadioButton(panel(), IDC_rbnAPPLMODAL, IDC_rbnSYSTEMMODAL, IDC_rbnAPPLMODAL);
     SetText(Item(IDC_edtVarName), "Result");
     MBClick();
@@ -150,15 +153,14 @@ class MessageBoxPanel : public KindPanel {
   // Red for the button that is down, blue for the rest of its row, black elsewhere.
   void MBClick() {
     int downRow = 0;
+    for (int i = 0; i < kMbButtonCount; ++i)
+      if (IsDown(buttonSets_, IDC_MB_FIRST + i)) downRow = MbButtonDescription(static_cast<MbButton>(i)).row;
     for (int i = 0; i < kMbButtonCount; ++i) {
-      HWND b = Item(IDC_MB_FIRST + i);
-      SetCaptionColor(b, kBlack);
-      if (IsDown(b)) downRow = MbButtonDescription(static_cast<MbButton>(i)).row;
-    }
-    for (int i = 0; i < kMbButtonCount; ++i) {
-      HWND b = Item(IDC_MB_FIRST + i);
-      if (MbButtonDescription(static_cast<MbButton>(i)).row == downRow) SetCaptionColor(b, kBlue);
-      if (IsDown(b)) SetCaptionColor(b, kRed);
+      const int id = IDC_MB_FIRST + i;
+      SetCaptionColor(buttonSets_, id,
+                      IsDown(buttonSets_, id)                                         ? kRed
+                      : MbButtonDescription(static_cast<MbButton>(i)).row == downRow ? kBlue
+                                                                                      : kBlack);
     }
   }
 
@@ -173,13 +175,13 @@ class MessageBoxPanel : public KindPanel {
                                             {IDC_tbnError, MbIcon::Error},
                                             {IDC_tbnWarning, MbIcon::Warning}};
     for (const auto& [id, icon] : order) {
-      if (IsDown(Item(id))) {
+      if (IsDown(icons_, id)) {
         o.icon = icon;
         break;
       }
     }
     for (int i = 0; i < kMbButtonCount; ++i) {
-      if (IsDown(Item(IDC_MB_FIRST + i))) {
+      if (IsDown(buttonSets_, IDC_MB_FIRST + i)) {
         o.button = static_cast<MbButton>(i);
         break;
       }
@@ -191,6 +193,9 @@ class MessageBoxPanel : public KindPanel {
     o.varName = GetText(Item(IDC_edtVarName));
     return o;
   }
+
+  HWND buttonSets_ = nullptr;
+  HWND icons_ = nullptr;
 };
 
 }  // namespace

@@ -139,6 +139,8 @@
 #define IDC_chkAsProcedure 1014
 #define IDC_Label1 1015
 #define IDC_edtVarName 1016
+#define IDC_tbrMB 1017   /* the toolbar of the button sets */
+#define IDC_tbrIcon 1018 /* the toolbar of the icons */
 #define IDC_btnOK_1 1020
 #define IDC_btnOKCANCEL_1 1021
 #define IDC_btnOKCANCEL_2 1022

@@ -76,13 +76,7 @@ void ClickOn(HWND control) {
   SetForegroundWindow(GetAncestor(control, GA_ROOT));
   RECT r;
   GetWindowRect(control, &r);
-  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-  INPUT in[2] = {};
-  in[0].type = INPUT_MOUSE;
-  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  in[1].type = INPUT_MOUSE;
-  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, in, sizeof(INPUT));
+  LeftClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
 }
 
 HWND FocusOf(HWND window) {
@@ -468,10 +462,10 @@ TEST_F(HelpAndWhatsThis, F1OnAMessageBoxControlShowsItsPopupAndAKeyClosesIt) {
 
 TEST_F(HelpAndWhatsThis, AControlWithoutATopicOfItsOwnTakesThatOfItsGroupBox) {
   Program p;
-  HWND button = p.Ctl(IDC_btnOK_1);  // a button of the button sets, inside grpMB
-  ASSERT_TRUE(button);
-  ClickOn(button);
-  ASSERT_TRUE(WaitUntil([&] { return FocusOf(p.main()) == button; }));
+  HWND buttons = p.ToolbarOf(IDC_btnOK_1);  // the button sets, inside grpMB
+  ASSERT_TRUE(buttons);
+  p.MouseClick(IDC_btnOK_1);
+  ASSERT_TRUE(WaitUntil([&] { return FocusOf(p.main()) == buttons; }));
   PressKeyIn(p.main(), VK_F1);
   HWND popup = p.WaitForWindow("QmWhatsThis");
   ASSERT_TRUE(popup);

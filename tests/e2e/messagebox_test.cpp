@@ -116,6 +116,28 @@ TEST_F(MessageBoxKind, IconButtonsAndButtonSetsAreExclusive) {
   for (int id = IDC_MB_FIRST; id <= IDC_MB_LAST; ++id) EXPECT_EQ(p.Checked(id), id == IDC_btnOKCANCEL_2) << id;
 }
 
+TEST_F(MessageBoxKind, TheMouseAndTheKeyboardPressTheGroupsButtons) {
+  Program p;
+  // A real click goes through the toolbar's own press: once down, once up again for the icons.
+  p.MouseClick(IDC_tbnError);
+  EXPECT_TRUE(WaitUntil([&] { return p.Checked(IDC_tbnError) && !p.Checked(IDC_tbnInformation); }));
+  EXPECT_EQ(p.Focus(), p.ToolbarOf(IDC_tbnError));
+  p.MouseClick(IDC_tbnError);
+  EXPECT_TRUE(WaitUntil([&] { return !p.Checked(IDC_tbnError); }));
+  p.MouseClick(IDC_btnYESNO_2);
+  ASSERT_TRUE(WaitUntil([&] { return p.Checked(IDC_btnYESNO_2) && !p.Checked(IDC_btnOK_1); }));
+  // The arrows move to the next button, Space presses it; Tab goes on to the next group.
+  HWND sets = p.ToolbarOf(IDC_btnYESNO_2);
+  ASSERT_TRUE(WaitUntil([&] { return p.Focus() == sets; }));
+  p.PressKey(VK_RIGHT, false);
+  p.PressKey(VK_SPACE, false);
+  EXPECT_TRUE(WaitUntil([&] { return p.Checked(IDC_btnYESNOCANCEL_1) && !p.Checked(IDC_btnYESNO_2); }));
+  p.PressKey(VK_TAB, false);
+  EXPECT_TRUE(WaitUntil([&] { return p.Focus() == p.ToolbarOf(IDC_tbnError); }));
+  p.Click(IDC_btnCopy);
+  EXPECT_NE(ClipboardText().find("PChar(''), PChar('Information'), 3);"), std::string::npos);
+}
+
 TEST_F(MessageBoxKind, LongTextsAreCopiedUncut) {
   Program p;
   const std::string memo(30000, 'm');
