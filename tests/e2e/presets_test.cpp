@@ -180,7 +180,8 @@ TEST_F(Presets, SavedForEveryKindTheySetThePanelAgainAfterARestart) {
       HWND dialog = Command(p, IDM_PRESET_SAVE, "TPresetDialog");
       ASSERT_TRUE(dialog) << k.kind;
       EXPECT_EQ(SaveAs(dialog, name), nullptr) << k.kind;
-      EXPECT_TRUE(PresetStored(k.kind, name)) << k.kind;
+      // The dialog goes before the preset is written.
+      EXPECT_TRUE(WaitUntil([&] { return PresetStored(k.kind, name); })) << k.kind;
       p.Click(IDC_btnReset);
     }
     ASSERT_TRUE(p.Close());
@@ -250,7 +251,7 @@ TEST_F(Presets, TheMenuAppliesTheNameDialogAsksAgainAndDeleteRemoves) {
   SendMessageW(list, CB_SETCURSEL, 99, 0);
   PostMessageW(ChildById(dialog, IDOK), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
-  EXPECT_FALSE(PresetStored(0, L"First"));
+  EXPECT_TRUE(WaitUntil([&] { return !PresetStored(0, L"First"); }));
   EXPECT_TRUE(PresetStored(0, L"Filler 99"));
 }
 
