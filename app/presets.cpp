@@ -27,11 +27,6 @@ int Say(HWND owner, const std::string& text, UINT flags) {
   return MessageBoxW(owner, Wide(text).c_str(), L"Quillmark", flags);
 }
 
-bool HasClass(HWND hwnd, const wchar_t* name) {
-  wchar_t actual[32] = {};
-  return GetClassNameW(hwnd, actual, 32) > 0 && lstrcmpiW(actual, name) == 0;
-}
-
 // What a user's change would tell the panel.
 void Notify(const KindPanel& panel, HWND control, int code) {
   SendMessageW(panel.panel(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code), reinterpret_cast<LPARAM>(control));
@@ -54,7 +49,7 @@ LPARAM TreeItemIndex(HWND tree, HTREEITEM item) {
 // The arrows whose buddy the spin edit is.
 HWND SpinArrows(const KindPanel& panel, HWND edit) {
   for (HWND h = GetWindow(panel.panel(), GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
-    if (HasClass(h, UPDOWN_CLASSW) && reinterpret_cast<HWND>(SendMessageW(h, UDM_GETBUDDY, 0, 0)) == edit) return h;
+    if (IsWindowClass(h, UPDOWN_CLASSW) && reinterpret_cast<HWND>(SendMessageW(h, UDM_GETBUDDY, 0, 0)) == edit) return h;
   return nullptr;
 }
 
@@ -74,7 +69,7 @@ void CheckRadioOfGroup(HWND radio) {
   for (HWND h = first; h; h = GetWindow(h, GW_HWNDNEXT)) {
     if (h != first && (GetWindowLongW(h, GWL_STYLE) & WS_GROUP)) break;
     const LONG type = GetWindowLongW(h, GWL_STYLE) & BS_TYPEMASK;
-    if (h != radio && HasClass(h, L"Button") && (type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON))
+    if (h != radio && IsWindowClass(h, L"Button") && (type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON))
       SetChecked(h, false);
   }
   SetChecked(radio, true);
@@ -118,7 +113,7 @@ PresetSkip ApplyField(KindPanel& panel, const PresetField& field, const std::str
     case PresetControl::Text:
       SetText(c, text);
       // A single-line edit tells its parent itself; a memo and a combo box's edit do not when the text is set.
-      if (HasClass(c, L"ComboBox")) Notify(panel, c, CBN_EDITCHANGE);
+      if (IsWindowClass(c, L"ComboBox")) Notify(panel, c, CBN_EDITCHANGE);
       else if (GetWindowLongW(c, GWL_STYLE) & ES_MULTILINE) Notify(panel, c, EN_CHANGE);
       return PresetSkip::None;
     case PresetControl::Check:

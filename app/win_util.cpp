@@ -95,6 +95,11 @@ std::unordered_map<FoundKey, HWND, FoundKeyHash>& FoundControls() {
 
 }  // namespace
 
+bool IsWindowClass(HWND hwnd, const wchar_t* name) {
+  wchar_t actual[32] = {};
+  return GetClassNameW(hwnd, actual, 32) > 0 && lstrcmpiW(actual, name) == 0;
+}
+
 HWND FindControl(HWND root, int id) {
   // A remembered control is taken again only while it is still that window's control with that id, which asks
   // nothing of the server for a window of this program.

@@ -28,6 +28,9 @@ Lines MemoLines(HWND edit);
 bool IsChecked(HWND button);
 void SetChecked(HWND button, bool checked);
 
+// Whether the window is of the class `name` (compared as Windows compares class names, without case).
+bool IsWindowClass(HWND hwnd, const wchar_t* name);
+
 // The control with this id anywhere below the window (ids are unique within a window).
 HWND FindControl(HWND root, int id);
 // A window that goes before the program ends (the About window) forgets the controls found in it.

@@ -20,23 +20,18 @@ void KindPanel::Test() {
 }
 
 namespace {
-bool IsClass(HWND hwnd, const wchar_t* name) {
-  wchar_t actual[32] = {};
-  return GetClassNameW(hwnd, actual, 32) > 0 && lstrcmpiW(actual, name) == 0;
-}
-
 // What the user knows a field by: the label before it, or else the group box around it; without "&" and ":".
 std::string FieldLabel(HWND field) {
   std::string label;
   HWND before = GetWindow(field, GW_HWNDPREV);
-  if (before && IsClass(before, L"Static")) label = GetText(before);
+  if (before && IsWindowClass(before, L"Static")) label = GetText(before);
   if (label.empty()) {
     RECT own{};
     GetWindowRect(field, &own);
     for (HWND h = GetWindow(field, GW_HWNDPREV); h && label.empty(); h = GetWindow(h, GW_HWNDPREV)) {
       RECT group{};
       GetWindowRect(h, &group);
-      if (IsClass(h, L"Button") && (GetWindowLongW(h, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX &&
+      if (IsWindowClass(h, L"Button") && (GetWindowLongW(h, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX &&
           own.left >= group.left && own.right <= group.right && own.top >= group.top && own.bottom <= group.bottom)
         label = GetText(h);
     }
@@ -56,7 +51,7 @@ std::vector<std::string> FieldTexts(HWND field) {
   if (IsStringGrid(field)) {
     for (int row = 1; row < GridRowCount(field); ++row)
       for (int col = 0; col < GridColCount(field); ++col) texts.push_back(GetCell(field, col, row));
-  } else if (IsClass(field, L"Edit") || IsClass(field, L"ComboBox")) {
+  } else if (IsWindowClass(field, L"Edit") || IsWindowClass(field, L"ComboBox")) {
     texts.push_back(GetText(field));
   }
   return texts;
