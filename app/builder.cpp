@@ -8,21 +8,30 @@
 
 #include "app/panel.h"
 #include "app/speed_button.h"
+#include "app/dpi.h"
 #include "app/gdi_cache.h"
 #include "app/win_util.h"
 #include "core/integers.h"
 
 namespace qm {
 
-Builder::Builder(HWND parent) : parent_(parent) {}
+Builder::Builder(HWND parent) : parent_(parent), dpi_(DpiOf(parent)) {}
+
+int Builder::Scaled(int value) const { return Scale(value, dpi_); }
+
+HWND Builder::Placed(HWND hwnd, int x, int y, int w, int h) const {
+  if (hwnd) SetDesignRect(hwnd, ox_ + x, oy_ + y, w, h);
+  return hwnd;
+}
 
 HWND Builder::Make(const char* cls, int id, const char* text, DWORD style, DWORD exStyle, int x, int y, int w,
                    int h) {
-  HWND hwnd = CreateWindowExW(exStyle, Wide(cls).c_str(), Wide(text ? text : "").c_str(), WS_CHILD | WS_VISIBLE | style, ox_ + x,
-                              oy_ + y, w, h, parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                              GetModuleHandleW(nullptr), nullptr);
-  if (hwnd) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont()), FALSE);
-  return hwnd;
+  HWND hwnd = CreateWindowExW(exStyle, Wide(cls).c_str(), Wide(text ? text : "").c_str(), WS_CHILD | WS_VISIBLE | style,
+                              Scaled(ox_ + x), Scaled(oy_ + y), Scaled(w), Scaled(h), parent_,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  if (hwnd) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont(dpi_)), FALSE);
+  // The arrows of a spin edit place themselves beside their edit.
+  return w || h ? Placed(hwnd, x, y, w, h) : hwnd;
 }
 
 HWND Builder::Group(int id, const char* caption, int x, int y, int w, int h) {
@@ -74,7 +83,8 @@ HWND Builder::Spin(int id, int arrowsId, int x, int y, int w, int h, int min, in
   return edit;
 }
 HWND Builder::Speed(int id, const char* caption, int x, int y, int w, int h, const SpeedButtonStyle& style) {
-  return CreateSpeedButton(parent_, id, caption, ox_ + x, oy_ + y, w, h, style);
+  return Placed(CreateSpeedButton(parent_, id, caption, Scaled(ox_ + x), Scaled(oy_ + y), Scaled(w), Scaled(h), style), x,
+                y, w, h);
 }
 HWND Builder::SpeedBar(int id, std::vector<ToolButton> buttons, const SpeedButtonStyle& style) {
   for (ToolButton& b : buttons) {
@@ -84,7 +94,7 @@ HWND Builder::SpeedBar(int id, std::vector<ToolButton> buttons, const SpeedButto
   return CreateSpeedBar(parent_, id, buttons, style);
 }
 HWND Builder::Panel(int id, int x, int y, int w, int h, Bevel outer) {
-  return CreatePanel(parent_, id, ox_ + x, oy_ + y, w, h, outer);
+  return Placed(CreatePanel(parent_, id, Scaled(ox_ + x), Scaled(oy_ + y), Scaled(w), Scaled(h), outer), x, y, w, h);
 }
 
 int SpinValue(HWND edit, int fallback) { return StrToIntDef(GetText(edit), fallback); }

@@ -10,11 +10,14 @@
 
 namespace qm {
 
-// Positions are pixels relative to the parent; Origin() moves the reference point, so the controls of a group box
-// can be placed relative to the group box.
+// Positions are design pixels (96 DPI) relative to the parent; Origin() moves the reference point, so the controls of
+// a group box can be placed relative to the group box. Every control is made at the parent's DPI, with the form font
+// of that DPI, and keeps its design rectangle for a later change of DPI.
 class Builder {
  public:
   explicit Builder(HWND parent);
+  int dpi() const { return dpi_; }
+  int Scaled(int value) const;
   void Origin(int x, int y) {
     ox_ = x;
     oy_ = y;
@@ -36,7 +39,11 @@ class Builder {
   HWND parent() const { return parent_; }
 
  private:
+  // Records the design rectangle (origin applied) on a made control.
+  HWND Placed(HWND hwnd, int x, int y, int w, int h) const;
+
   HWND parent_;
+  int dpi_;
   int ox_ = 0;
   int oy_ = 0;
 };

@@ -1,39 +1,63 @@
 #include "app/gdi_cache.h"
 
 #include <map>
+#include <string>
+#include <tuple>
 
 #include "app/scoped.h"
 
 namespace qm {
 
 namespace {
-HFONT MakeFont(const wchar_t* face, int height, int weight, BYTE charset) {
-  return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
+struct FontSpec {
+  std::wstring face;
+  int height;
+  int weight;
+  bool italic;
+  BYTE pitchAndFamily;
+  bool operator<(const FontSpec& o) const {
+    return std::tie(face, height, weight, italic, pitchAndFamily) <
+           std::tie(o.face, o.height, o.weight, o.italic, o.pitchAndFamily);
+  }
+};
+// Every font made here, by what it is and the DPI it was made at, and the way back.
+std::map<std::pair<FontSpec, int>, HFONT>& Fonts() {
+  static std::map<std::pair<FontSpec, int>, HFONT> fonts;
+  return fonts;
+}
+std::map<HFONT, FontSpec>& Specs() {
+  static std::map<HFONT, FontSpec> specs;
+  return specs;
 }
 }  // namespace
 
-HFONT FormFont() {
-  static HFONT font = MakeFont(L"MS Sans Serif", -11, FW_NORMAL, DEFAULT_CHARSET);
-  return font;
-}
-
-HFONT BoldFont(int height) {
-  static std::map<int, HFONT> fonts;
-  auto& f = fonts[height];
-  if (!f) f = MakeFont(L"MS Sans Serif", height, FW_BOLD, DEFAULT_CHARSET);
+HFONT DesignFont(const wchar_t* face, int height, int weight, bool italic, int dpi, BYTE pitchAndFamily) {
+  FontSpec spec{face, height, weight, italic, pitchAndFamily};
+  HFONT& f = Fonts()[{spec, dpi}];
+  if (!f) {
+    // Fixed pitch (the code font): where the face is missing, Windows picks another fixed-pitch face, not a
+    // proportional one. Any character set, so that text in any script shows.
+    f = CreateFontW(MulDiv(height, dpi, 96), 0, 0, 0, weight, italic, FALSE, FALSE, DEFAULT_CHARSET,
+                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                    pitchAndFamily ? pitchAndFamily : DEFAULT_PITCH | FF_DONTCARE, face);
+    if (f) Specs()[f] = spec;
+  }
   return f;
 }
 
-HFONT CodeFont() {
-  // Fixed pitch: where "Courier New" is missing, Windows picks another fixed-pitch face, not a proportional one. Any
-  // character set, so that code in any script shows.
-  static HFONT font = CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New");
-  return font;
+HFONT FontAtDpi(HFONT font, int dpi) {
+  auto it = Specs().find(font);
+  if (it == Specs().end()) return font;
+  const FontSpec spec = it->second;
+  return DesignFont(spec.face.c_str(), spec.height, spec.weight, spec.italic, dpi, spec.pitchAndFamily);
 }
 
-HBITMAP Picture(int id) {
+HFONT FormFont(int dpi) { return DesignFont(L"MS Sans Serif", -11, FW_NORMAL, false, dpi); }
+HFONT BoldFont(int height, int dpi) { return DesignFont(L"MS Sans Serif", height, FW_BOLD, false, dpi); }
+HFONT CodeFont(int dpi) { return DesignFont(L"Courier New", -13, FW_NORMAL, false, dpi, FIXED_PITCH | FF_MODERN); }
+
+HBITMAP Picture(int id, int dpi) {
+  (void)dpi;
   static std::map<int, HBITMAP> pictures;
   auto& b = pictures[id];
   if (!b) b = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0,

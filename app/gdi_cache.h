@@ -5,13 +5,19 @@
 
 namespace qm {
 
-// Fonts the forms use, created once and kept for the run.
-HFONT FormFont();                  // "MS Sans Serif", height -11
-HFONT BoldFont(int height);        // "MS Sans Serif", bold
-HFONT CodeFont();                  // "Courier New", height -13, fixed pitch
+// Fonts the forms use, each made once per DPI and kept for the run. Heights are design heights (pixels at 96 DPI);
+// the font is made at `dpi`.
+HFONT FormFont(int dpi = 96);                // "MS Sans Serif", height -11
+HFONT BoldFont(int height, int dpi = 96);    // "MS Sans Serif", bold
+HFONT CodeFont(int dpi = 96);                // "Courier New", height -13, fixed pitch
+// Any face: the same cache.
+HFONT DesignFont(const wchar_t* face, int height, int weight, bool italic, int dpi, BYTE pitchAndFamily = 0);
+// The font that `font` is, made at another DPI; `font` itself when it is not one of these.
+HFONT FontAtDpi(HFONT font, int dpi);
 
-// A bitmap of this program's resources; the pixels of colour magenta are its transparent background.
-HBITMAP Picture(int id);
+// A bitmap of this program's resources, drawn for the scaling nearest to `dpi`; the pixels of colour magenta are its
+// transparent background.
+HBITMAP Picture(int id, int dpi = 96);
 void DrawPicture(HDC dc, HBITMAP picture, int x, int y, bool disabled = false);
 
 }  // namespace qm
