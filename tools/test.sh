@@ -63,8 +63,9 @@ build fuzz && {
     echo "   the fuzz runs ended abnormally"; tail -5 "$log_dir/fuzz.log"; failed=$((failed + 1))
   fi
 }
-build win32
+build win32 && win32_built=1
 if build win64; then
+  win64_built=1
   echo "== End-to-end tests (win64 under Wine)"
   source tools/wine_session.sh
   prefix=$(mktemp -d /tmp/quillmark-test-prefix.XXXXXX)
@@ -78,6 +79,20 @@ if build win64; then
   qm_session_stop
   rm -rf "$prefix"
   [ -n "$saved_display" ] && export DISPLAY="$saved_display"
+fi
+
+# The manifest that both programs carry (tools/check_manifest.py): one count per thing Windows reads from it, per program.
+echo "== The application manifest (win32 and win64)"
+if [ -n "${win32_built:-}" ] && [ -n "${win64_built:-}" ]; then
+  python3 tools/check_manifest.py build/win32/quillmark.exe build/win64/quillmark.exe >"$log_dir/manifest.log" 2>&1
+  grep FAILED "$log_dir/manifest.log"
+  manifest_counts=$(tail -1 "$log_dir/manifest.log")
+  if [[ $manifest_counts =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]]; then
+    passed=$((passed + BASH_REMATCH[1]))
+    failed=$((failed + BASH_REMATCH[2]))
+  else
+    echo "   the manifest check ended abnormally"; tail -5 "$log_dir/manifest.log"; failed=$((failed + 1))
+  fi
 fi
 
 # The install test: the win64 installer, installed, started and removed in a prefix and display of its own. It prints
