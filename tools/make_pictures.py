@@ -6,11 +6,14 @@ Run from anywhere (paths are taken from this script's place in the repository):
     python3 tools/make_pictures.py
 
 It writes resources/pictures/*.bmp (uncompressed 24-bit bitmaps whose background is pure magenta, the colour the
-program draws as transparent) and resources/quillmark.ico (32x32 and 16x16, 32-bit with AND masks). The output is the
-same, byte for byte, on every run, so the committed files only change when a drawing changes.
+program draws as transparent), each picture at 100, 125, 150, 200 and 250 % (SCALES), and resources/quillmark.ico
+(16 to 256 pixels, 32-bit with alpha and AND masks; the 256-pixel image as PNG). The output is the same, byte for byte,
+on every run, so the committed files only change when a drawing changes.
 
-Every picture is one function that draws on a Canvas. To add a picture, write the function and add it to PICTURES
-(file name -> (function, width, height)); the resource script then refers to resources/pictures/<name>.
+Every picture is one function that draws on a Canvas in design coordinates (its pixels at 100 %); the same function
+draws every scaling. To add a picture, write the function and add it to PICTURES (file name -> (function, width,
+height)); the resource script then refers to resources/pictures/<name> and to its drawings at the other scalings
+(<name>_125.bmp, ...) under the ids IDB_AT_SCALE(id, 1 to 4) of resources/resource.h.
 Only the Python standard library is used.
 """
 
@@ -18,6 +21,7 @@ import math
 import os
 import struct
 import sys
+import zlib
 
 # ---------------------------------------------------------------------------------------------------------------
 # Colours: the classic Windows palette plus a few shades for folders, paper and wood.
@@ -53,27 +57,71 @@ TAN = (240, 208, 160)
 PINK = (240, 128, 144)
 
 # ---------------------------------------------------------------------------------------------------------------
-# Shapes are masks: sets of (x, y) pixels. Coordinates of whole pixels count from the top left corner; shapes given
-# by corner points or centres use edge coordinates, in which pixel (x, y) covers the square x..x+1, y..y+1 and a pixel
-# belongs to the shape when its centre lies inside.
+# Shapes are drawn in design coordinates, the picture's pixels at 100 %, and become pixels at any scaling. Coordinates
+# of whole pixels count from the top left corner; shapes given by corner points or centres use edge coordinates, in
+# which pixel (x, y) covers the square x..x+1, y..y+1 and a pixel belongs to the shape when its centre lies inside.
+# At a scaling the edge coordinates are multiplied and the pixel centres of the larger picture are sampled, so that
+# curves and slopes stay sharp; a whole design pixel becomes the block of pixels whose centres it covers, and a line or
+# an outline becomes as much thicker as the scaling rounds to.
 # ---------------------------------------------------------------------------------------------------------------
+
+
+class Shape:
+    """A set of pixels described once in design coordinates; pixels(scale) gives them at a scaling (1.0 is 100 %)."""
+
+    def __init__(self, at_scale):
+        self._at_scale = at_scale
+
+    def pixels(self, scale):
+        return self._at_scale(scale)
+
+    def __or__(self, other):
+        other = as_shape(other)
+        return Shape(lambda s: self.pixels(s) | other.pixels(s))
+
+    __ror__ = __or__
+
+    def __sub__(self, other):
+        other = as_shape(other)
+        return Shape(lambda s: self.pixels(s) - other.pixels(s))
+
+
+def span(a, b, scale):
+    """The pixels, along one axis, whose centres lie between the design edges a and b at a scaling."""
+    return range(math.ceil(a * scale - 0.5), math.ceil(b * scale - 0.5))
+
+
+def stroke(width, scale):
+    """How many pixels a line or an outline `width` design pixels thick is at a scaling: rounded half down, because a
+    line drawn half a pixel too thick darkens a small picture more than one drawn half a pixel too thin lightens it."""
+    return max(1, math.ceil(width * scale - 0.5))
+
+
+def as_shape(mask):
+    """A Shape as it stands; a set of whole design pixels (x, y) as the blocks they cover."""
+    if isinstance(mask, Shape):
+        return mask
+    return Shape(lambda s: {(x, y) for (px, py) in mask for y in span(py, py + 1, s) for x in span(px, px + 1, s)})
 
 
 def rect(x0, y0, x1, y1):
     """Pixels x0..x1, y0..y1, both ends included."""
-    return {(x, y) for y in range(y0, y1 + 1) for x in range(x0, x1 + 1)}
+    return Shape(lambda s: {(x, y) for y in span(y0, y1 + 1, s) for x in span(x0, x1 + 1, s)})
 
 
 def ellipse(cx, cy, rx, ry):
     """Filled ellipse around the edge point (cx, cy)."""
-    pixels = set()
-    for y in range(math.floor(cy - ry) - 1, math.ceil(cy + ry) + 1):
-        for x in range(math.floor(cx - rx) - 1, math.ceil(cx + rx) + 1):
-            dx = (x + 0.5 - cx) / rx
-            dy = (y + 0.5 - cy) / ry
-            if dx * dx + dy * dy <= 1.0:
-                pixels.add((x, y))
-    return pixels
+    def at(s):
+        x_c, y_c, x_r, y_r = cx * s, cy * s, rx * s, ry * s
+        pixels = set()
+        for y in range(math.floor(y_c - y_r) - 1, math.ceil(y_c + y_r) + 1):
+            for x in range(math.floor(x_c - x_r) - 1, math.ceil(x_c + x_r) + 1):
+                dx = (x + 0.5 - x_c) / x_r
+                dy = (y + 0.5 - y_c) / y_r
+                if dx * dx + dy * dy <= 1.0:
+                    pixels.add((x, y))
+        return pixels
+    return Shape(at)
 
 
 def disc(cx, cy, r):
@@ -82,22 +130,25 @@ def disc(cx, cy, r):
 
 def polygon(points):
     """Filled polygon (even-odd rule) through the edge points."""
-    xs = [p[0] for p in points]
-    ys = [p[1] for p in points]
-    pixels = set()
-    for y in range(math.floor(min(ys)), math.ceil(max(ys)) + 1):
-        py = y + 0.5
-        crossings = []
-        for i in range(len(points)):
-            (ax, ay), (bx, by) = points[i], points[(i + 1) % len(points)]
-            if (ay <= py < by) or (by <= py < ay):
-                crossings.append(ax + (py - ay) * (bx - ax) / (by - ay))
-        crossings.sort()
-        for a, b in zip(crossings[0::2], crossings[1::2]):
-            for x in range(math.floor(min(xs)), math.ceil(max(xs)) + 1):
-                if a <= x + 0.5 < b:
-                    pixels.add((x, y))
-    return pixels
+    def at(s):
+        scaled = [(px * s, py * s) for (px, py) in points]
+        xs = [p[0] for p in scaled]
+        ys = [p[1] for p in scaled]
+        pixels = set()
+        for y in range(math.floor(min(ys)), math.ceil(max(ys)) + 1):
+            py = y + 0.5
+            crossings = []
+            for i in range(len(scaled)):
+                (ax, ay), (bx, by) = scaled[i], scaled[(i + 1) % len(scaled)]
+                if (ay <= py < by) or (by <= py < ay):
+                    crossings.append(ax + (py - ay) * (bx - ax) / (by - ay))
+            crossings.sort()
+            for a, b in zip(crossings[0::2], crossings[1::2]):
+                for x in range(math.floor(min(xs)), math.ceil(max(xs)) + 1):
+                    if a <= x + 0.5 < b:
+                        pixels.add((x, y))
+        return pixels
+    return Shape(at)
 
 
 def band(p0, p1, half_width, t0=0.0, t1=1.0):
@@ -127,41 +178,55 @@ def arrow(p0, p1, half_width, head_half_width, head_length):
 
 
 def line(x0, y0, x1, y1, width=1):
-    """Bresenham line between two whole pixels; a wider line stamps a width x width square on every step."""
-    pixels = set()
-    dx, dy = abs(x1 - x0), -abs(y1 - y0)
-    sx, sy = (1 if x0 < x1 else -1), (1 if y0 < y1 else -1)
-    err = dx + dy
-    x, y = x0, y0
+    """Bresenham line between two whole pixels; a wider line stamps a width x width square on every step. At a
+    scaling the line runs between the same places of the larger picture and its square is as much wider."""
     lo = -((width - 1) // 2)
-    while True:
-        for oy in range(lo, lo + width):
-            for ox in range(lo, lo + width):
-                pixels.add((x + ox, y + oy))
-        if x == x1 and y == y1:
-            break
-        e2 = 2 * err
-        if e2 >= dy:
-            err += dy
-            x += sx
-        if e2 <= dx:
-            err += dx
-            y += sy
-    return pixels
+
+    def at(s):
+        w = stroke(width, s)
+
+        def corner(x, y):
+            # the top left pixel of the square whose centre is where the design square's centre lands
+            return tuple(math.ceil((v + lo + width / 2) * s - w / 2 - 0.5) for v in (x, y))
+
+        (xa, ya), (xb, yb) = corner(x0, y0), corner(x1, y1)
+        pixels = set()
+        dx, dy = abs(xb - xa), -abs(yb - ya)
+        sx, sy = (1 if xa < xb else -1), (1 if ya < yb else -1)
+        err = dx + dy
+        x, y = xa, ya
+        while True:
+            for oy in range(w):
+                for ox in range(w):
+                    pixels.add((x + ox, y + oy))
+            if x == xb and y == yb:
+                break
+            e2 = 2 * err
+            if e2 >= dy:
+                err += dy
+                x += sx
+            if e2 <= dx:
+                err += dx
+                y += sy
+        return pixels
+    return Shape(at)
 
 
 def arc(cx, cy, r_outer, r_inner, start_deg, end_deg):
     """A ring between two radii, from start_deg to end_deg counter-clockwise (0 degrees points right, 90 up)."""
-    pixels = set()
-    for y in range(math.floor(cy - r_outer) - 1, math.ceil(cy + r_outer) + 1):
-        for x in range(math.floor(cx - r_outer) - 1, math.ceil(cx + r_outer) + 1):
-            dx, dy = x + 0.5 - cx, cy - (y + 0.5)
-            d = math.hypot(dx, dy)
-            if r_inner <= d <= r_outer:
-                angle = math.degrees(math.atan2(dy, dx)) % 360.0
-                if (angle - start_deg) % 360.0 <= (end_deg - start_deg) % 360.0:
-                    pixels.add((x, y))
-    return pixels
+    def at(s):
+        x_c, y_c, r_o, r_i = cx * s, cy * s, r_outer * s, r_inner * s
+        pixels = set()
+        for y in range(math.floor(y_c - r_o) - 1, math.ceil(y_c + r_o) + 1):
+            for x in range(math.floor(x_c - r_o) - 1, math.ceil(x_c + r_o) + 1):
+                dx, dy = x + 0.5 - x_c, y_c - (y + 0.5)
+                d = math.hypot(dx, dy)
+                if r_i <= d <= r_o:
+                    angle = math.degrees(math.atan2(dy, dx)) % 360.0
+                    if (angle - start_deg) % 360.0 <= (end_deg - start_deg) % 360.0:
+                        pixels.add((x, y))
+        return pixels
+    return Shape(at)
 
 
 # ---------------------------------------------------------------------------------------------------------------
@@ -169,21 +234,33 @@ def arc(cx, cy, r_outer, r_inner, start_deg, end_deg):
 # ---------------------------------------------------------------------------------------------------------------
 
 
+def scaled_size(size, percent):
+    """A design size at a scaling, rounded half up."""
+    return (size * percent + 50) // 100
+
+
 class Canvas:
-    def __init__(self, width, height):
+    """A picture drawn at `percent` of its design size; width and height stay the design size the drawing uses."""
+
+    def __init__(self, width, height, percent=100):
         self.width = width
         self.height = height
-        self.rows = [[KEY] * width for _ in range(height)]
+        self.scale = percent / 100
+        self.rows = [[KEY] * scaled_size(width, percent) for _ in range(scaled_size(height, percent))]
 
     def put(self, x, y, colour):
-        if 0 <= x < self.width and 0 <= y < self.height:
+        if 0 <= y < len(self.rows) and 0 <= x < len(self.rows[y]):
             self.rows[y][x] = colour
 
     def fill(self, mask, colour, outline=None):
-        """Paints a mask; with an outline colour its border pixels (those with a 4-neighbour outside) get that."""
-        for (x, y) in mask:
-            edge = outline is not None and not (
-                (x - 1, y) in mask and (x + 1, y) in mask and (x, y - 1) in mask and (x, y + 1) in mask)
+        """Paints a mask; with an outline colour its border pixels (those within the outline's thickness of the
+        outside, counted along a row or a column) get that."""
+        pixels = as_shape(mask).pixels(self.scale)
+        thickness = stroke(1, self.scale)
+        for (x, y) in pixels:
+            edge = outline is not None and not all(
+                (x - k, y) in pixels and (x + k, y) in pixels and (x, y - k) in pixels and (x, y + k) in pixels
+                for k in range(1, thickness + 1))
             self.put(x, y, outline if edge else colour)
 
     def pattern(self, x, y, rows, colours):
@@ -191,7 +268,8 @@ class Canvas:
         for j, row in enumerate(rows):
             for i, ch in enumerate(row):
                 if ch in colours:
-                    self.put(x + i, y + j, colours[ch])
+                    for (px, py) in rect(x + i, y + j, x + i, y + j).pixels(self.scale):
+                        self.put(px, py, colours[ch])
 
 
 # ---------------------------------------------------------------------------------------------------------------
@@ -770,29 +848,43 @@ PICTURES = {
     'acknowledgement.bmp': (draw_acknowledgement, 120, 144),
 }
 
-# The program icon's images, largest first.
-ICON_IMAGES = [(draw_icon32, 32, 32), (draw_icon16, 16, 16)]
+# The scalings every picture is drawn at, in percent: Windows' steps from 96 to 240 DPI. The program loads the one
+# nearest to its window's DPI (app/picture_scale_core.cpp keeps the same list). At 100 % a picture keeps its name; at
+# the others the percentage is added to it (arrow_125.bmp).
+SCALES = (100, 125, 150, 200, 250)
+
+# The program icon's drawings by their design size, and the sizes of the icon file's images: Windows picks the image
+# nearest to what it shows (16 and 32 at 100 %, 20 to 64 at the larger scalings, 256 for large icon views). Each
+# image is the largest drawing not larger than the image, drawn at the scaling that makes it fit.
+ICON_DRAWINGS = {16: draw_icon16, 32: draw_icon32}
+ICON_SIZES = (256, 64, 48, 40, 32, 24, 20, 16)
 
 # ---------------------------------------------------------------------------------------------------------------
 # File formats
 # ---------------------------------------------------------------------------------------------------------------
 
 
-def render(function, width, height):
-    c = Canvas(width, height)
+def render(function, width, height, percent=100):
+    c = Canvas(width, height, percent)
     function(c)
     return c
 
 
+def render_icon(size):
+    design = max(d for d in ICON_DRAWINGS if d <= size)
+    return render(ICON_DRAWINGS[design], design, design, size * 100 // design)
+
+
 def bmp_bytes(c):
     """An uncompressed bottom-up 24-bit BMP; every row is padded to a multiple of 4 bytes."""
-    stride = (c.width * 3 + 3) & ~3
+    width, height = len(c.rows[0]), len(c.rows)
+    stride = (width * 3 + 3) & ~3
     pixels = bytearray()
     for row in reversed(c.rows):
         for (r, g, b) in row:
             pixels += bytes((b, g, r))
-        pixels += bytes(stride - c.width * 3)
-    info = struct.pack('<IiiHHIIiiII', 40, c.width, c.height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+        pixels += bytes(stride - width * 3)
+    info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
     offset = 14 + len(info)
     header = struct.pack('<2sIHHI', b'BM', offset + len(pixels), 0, 0, offset)
     return header + info + bytes(pixels)
@@ -800,9 +892,10 @@ def bmp_bytes(c):
 
 def icon_image_bytes(c):
     """One icon image: a 32-bit BGRA DIB of double height followed by its 1-bit AND mask, both bottom-up."""
+    width, height = len(c.rows[0]), len(c.rows)
     colour = bytearray()
     mask = bytearray()
-    mask_stride = ((c.width + 31) // 32) * 4
+    mask_stride = ((width + 31) // 32) * 4
     for row in reversed(c.rows):
         bits = bytearray(mask_stride)
         for x, (r, g, b) in enumerate(row):
@@ -812,19 +905,40 @@ def icon_image_bytes(c):
             else:
                 colour += bytes((b, g, r, 255))
         mask += bits
-    info = struct.pack('<IiiHHIIiiII', 40, c.width, c.height * 2, 1, 32, 0, len(colour) + len(mask), 0, 0, 0, 0)
+    info = struct.pack('<IiiHHIIiiII', 40, width, height * 2, 1, 32, 0, len(colour) + len(mask), 0, 0, 0, 0)
     return info + bytes(colour) + bytes(mask)
 
 
+def png_bytes(c):
+    """A PNG of 8-bit RGBA pixels, the key colour fully transparent; the form Windows expects of 256-pixel icons."""
+    raw = bytearray()
+    for row in c.rows:
+        raw.append(0)  # no filter
+        for (r, g, b) in row:
+            raw += bytes((0, 0, 0, 0)) if (r, g, b) == KEY else bytes((r, g, b, 255))
+
+    def chunk(kind, data):
+        return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
+
+    header = struct.pack('>IIBBBBB', len(c.rows[0]), len(c.rows), 8, 6, 0, 0, 0)
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', header) + chunk(b'IDAT', zlib.compress(bytes(raw), 9)) +
+            chunk(b'IEND', b''))
+
+
 def ico_bytes(canvases):
-    images = [icon_image_bytes(c) for c in canvases]
+    images = [png_bytes(c) if len(c.rows) >= 256 else icon_image_bytes(c) for c in canvases]
     header = struct.pack('<HHH', 0, 1, len(images))
     offset = len(header) + 16 * len(images)
     entries = b''
     for c, data in zip(canvases, images):
-        entries += struct.pack('<BBBBHHII', c.width % 256, c.height % 256, 0, 0, 1, 32, len(data), offset)
+        entries += struct.pack('<BBBBHHII', len(c.rows[0]) % 256, len(c.rows) % 256, 0, 0, 1, 32, len(data), offset)
         offset += len(data)
     return header + entries + b''.join(images)
+
+
+def picture_file_name(name, percent):
+    stem, extension = os.path.splitext(name)
+    return name if percent == 100 else '%s_%d%s' % (stem, percent, extension)
 
 
 def write_if_changed(path, data):
@@ -844,11 +958,12 @@ def main():
     os.makedirs(out_dir, exist_ok=True)
     written = 0
     for name, (function, width, height) in PICTURES.items():
-        c = render(function, width, height)
-        written += write_if_changed(os.path.join(out_dir, name), bmp_bytes(c))
-    icon = ico_bytes([render(function, width, height) for (function, width, height) in ICON_IMAGES])
+        for percent in SCALES:
+            c = render(function, width, height, percent)
+            written += write_if_changed(os.path.join(out_dir, picture_file_name(name, percent)), bmp_bytes(c))
+    icon = ico_bytes([render_icon(size) for size in ICON_SIZES])
     written += write_if_changed(os.path.join(root, 'resources', 'quillmark.ico'), icon)
-    print('%d pictures and 1 icon checked, %d written' % (len(PICTURES), written))
+    print('%d pictures at %d scalings and 1 icon checked, %d written' % (len(PICTURES), len(SCALES), written))
     return 0
 
 
