@@ -4,7 +4,9 @@
 #include <string>
 #include <tuple>
 
+#include "app/picture_scale_core.h"
 #include "app/scoped.h"
+#include "resource.h"
 
 namespace qm {
 
@@ -57,12 +59,22 @@ HFONT BoldFont(int height, int dpi) { return DesignFont(L"MS Sans Serif", height
 HFONT CodeFont(int dpi) { return DesignFont(L"Courier New", -13, FW_NORMAL, false, dpi, FIXED_PITCH | FF_MODERN); }
 
 HBITMAP Picture(int id, int dpi) {
-  (void)dpi;
+  // Keyed by the drawing's own resource id, which stands for the picture and its scaling.
   static std::map<int, HBITMAP> pictures;
-  auto& b = pictures[id];
-  if (!b) b = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0,
-                                              LR_CREATEDIBSECTION));
+  const int drawing = PictureIdForDpi(id, dpi);
+  auto& b = pictures[drawing];
+  if (!b) b = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(drawing), IMAGE_BITMAP, 0,
+                                              0, LR_CREATEDIBSECTION));
   return b;
+}
+
+HICON ProgramIcon(int pixels) {
+  static std::map<int, HICON> icons;
+  auto& icon = icons[pixels];
+  // Not LR_SHARED, which is meant for images of the system's standard sizes; each size is kept here instead.
+  if (!icon) icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUILLMARK),
+                                                  IMAGE_ICON, pixels, pixels, 0));
+  return icon;
 }
 
 void DrawPicture(HDC dc, HBITMAP picture, int x, int y, bool disabled) {

@@ -15,9 +15,12 @@ HFONT DesignFont(const wchar_t* face, int height, int weight, bool italic, int d
 // The font that `font` is, made at another DPI; `font` itself when it is not one of these.
 HFONT FontAtDpi(HFONT font, int dpi);
 
-// A bitmap of this program's resources, drawn for the scaling nearest to `dpi`; the pixels of colour magenta are its
-// transparent background.
+// A bitmap of this program's resources, drawn for the scaling nearest to `dpi` (never stretched: its size is the
+// drawing's own); the pixels of colour magenta are its transparent background. `id` is the picture's IDB_ id.
 HBITMAP Picture(int id, int dpi = 96);
+// The program icon with `pixels` square images (GetSystemMetricsForDpi's SM_CXICON or SM_CXSMICON of the window's
+// DPI): Windows takes the icon file's image nearest to that size. Kept for the run; never destroy it.
+HICON ProgramIcon(int pixels);
 void DrawPicture(HDC dc, HBITMAP picture, int x, int y, bool disabled = false);
 
 }  // namespace qm

@@ -38,6 +38,11 @@
 #define IDM_PRESET_FIRST 0x1000
 
 /* ---- Pictures (bitmaps drawn by tools/make_pictures.py) ---- */
+/* Every picture is drawn at 100, 125, 150, 200 and 250 %: the one of id n at the k-th of these scalings (k = 0 to 4)
+   has the id IDB_AT_SCALE(n, k), so that the larger drawings take 10200 to 10399, 20200 to 20399, 30200 to 30399 and
+   40200 to 40399, numbers that no control, string or picture id uses. */
+#define IDB_SCALE_STEP 10000
+#define IDB_AT_SCALE(id, k) ((id) + IDB_SCALE_STEP * (k))
 #define IDB_ARROW 200
 #define IDB_MESSAGEBOX 201
 #define IDB_OPENDLG 202
