@@ -93,8 +93,9 @@ HWND Builder::SpeedBar(int id, std::vector<ToolButton> buttons, const SpeedButto
   }
   return CreateSpeedBar(parent_, id, buttons, style);
 }
-HWND Builder::Panel(int id, int x, int y, int w, int h, Bevel outer) {
-  return Placed(CreatePanel(parent_, id, Scaled(ox_ + x), Scaled(oy_ + y), Scaled(w), Scaled(h), outer), x, y, w, h);
+HWND Builder::Panel(int id, int x, int y, int w, int h, Bevel outer, DWORD extraStyle) {
+  return Placed(CreatePanel(parent_, id, Scaled(ox_ + x), Scaled(oy_ + y), Scaled(w), Scaled(h), outer, extraStyle), x,
+                y, w, h);
 }
 
 int SpinValue(HWND edit, int fallback) { return StrToIntDef(GetText(edit), fallback); }

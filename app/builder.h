@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 
+#include "app/dpi.h"
 #include "app/panel.h"
 #include "app/speed_button.h"
 
@@ -34,8 +35,9 @@ class Builder {
   // A spin edit: the edit (id) and its arrows (arrowsId). min == max == 0 imposes no range.
   HWND Spin(int id, int arrowsId, int x, int y, int w, int h, int min, int max, int value);
   HWND Speed(int id, const char* caption, int x, int y, int w, int h, const SpeedButtonStyle& style);
+  // The buttons' rectangles are design values: the speed bar scales them itself.
   HWND SpeedBar(int id, std::vector<ToolButton> buttons, const SpeedButtonStyle& style);
-  HWND Panel(int id, int x, int y, int w, int h, Bevel outer = Bevel::None);
+  HWND Panel(int id, int x, int y, int w, int h, Bevel outer = Bevel::None, DWORD extraStyle = 0);
   HWND parent() const { return parent_; }
 
  private:

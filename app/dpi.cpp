@@ -2,9 +2,13 @@
 
 #include <commctrl.h>
 
+#include <map>
+#include <utility>
+
 #include "app/gdi_cache.h"
 #include "app/win_util.h"
 #include "app/window.h"
+#include "resource.h"
 
 namespace qm {
 
@@ -58,6 +62,15 @@ BOOL CALLBACK RealignArrows(HWND child, LPARAM) {
       SendMessageW(child, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
   }
   return TRUE;
+}
+
+// The icon image nearest to this size, loaded once per size for the run.
+HICON ProgramIconOfSize(int pixels) {
+  static std::map<int, HICON> icons;
+  HICON& icon = icons[pixels];
+  if (!icon)
+    icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUILLMARK), IMAGE_ICON, pixels, pixels, 0));
+  return icon;
 }
 
 }  // namespace
@@ -133,6 +146,13 @@ int MetricForDpi(int index, int dpi) {
   static const auto metricForDpi = User32Function<MetricForDpiFn>("GetSystemMetricsForDpi");
   if (metricForDpi) return metricForDpi(index, static_cast<UINT>(dpi));
   return MulDiv(GetSystemMetrics(index), dpi, SystemDpi());
+}
+
+void SetWindowIcons(HWND topLevel, int dpi) {
+  const std::pair<WPARAM, int> kinds[2] = {{ICON_SMALL, SM_CXSMICON}, {ICON_BIG, SM_CXICON}};
+  for (const auto& kind : kinds)
+    if (HICON icon = ProgramIconOfSize(MetricForDpi(kind.second, dpi)))
+      SendMessageW(topLevel, WM_SETICON, kind.first, reinterpret_cast<LPARAM>(icon));
 }
 
 void EnsureDpiAwareness() {

@@ -46,6 +46,9 @@ SIZE WindowSizeForClient(int clientW, int clientH, DWORD style, DWORD exStyle, i
 // The same metric of the system (SM_CXVSCROLL, ...) at `dpi`.
 int MetricForDpi(int index, int dpi);
 
+// The program's icon in the caption and the task bar, at the sizes of this DPI.
+void SetWindowIcons(HWND topLevel, int dpi);
+
 // Declares the process aware of each monitor's DPI where the manifest could not (a program started without it).
 void EnsureDpiAwareness();
 

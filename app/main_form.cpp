@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/builder.h"
+#include "app/dpi.h"
 #include "app/help.h"
 #include "app/hints.h"
 #include "app/kind_table.h"
@@ -66,15 +67,15 @@ TMainForm* TMainForm::Create(HINSTANCE instance) {
                                   LoadIconW(instance, MAKEINTRESOURCEW(IDI_QUILLMARK))};
   auto* form = new TMainForm;
   MainForm = form;
-  RECT r{0, 0, kClientWidth, kClientHeight};
-  AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
   // The design position; the settings load replaces it before the window is shown.
-  if (!form->Window::Create(kClass, kExStyle, "Quillmark for Delphi", kStyle, 244, 175, r.right - r.left,
-                            r.bottom - r.top, nullptr, nullptr)) {
+  const SIZE size = WindowSizeForClient(kClientWidth, kClientHeight, kStyle, kExStyle, SystemDpi());
+  if (!form->Window::Create(kClass, kExStyle, "Quillmark for Delphi", kStyle, 244, 175, size.cx, size.cy, nullptr,
+                            nullptr)) {
     MainForm = nullptr;
     delete form;
     return nullptr;
   }
+  form->FitToDpi(DpiOf(form->hwnd()));
   form->CreateControls();
   form->AddTargetMenu();
   form->presets_.AddTo(GetSystemMenu(form->hwnd(), FALSE));
@@ -93,14 +94,46 @@ TMainForm::~TMainForm() {
   if (MainForm == this) MainForm = nullptr;
 }
 
-void TMainForm::CreateControls() {
-  panel2_ = CreatePanel(hwnd(), IDC_Panel2, 0, 0, kClientWidth, kClientHeight, Bevel::Lowered, WS_CLIPCHILDREN);
+void TMainForm::FitToDpi(int dpi) {
+  SetLayoutDpi(hwnd(), dpi);
+  const SIZE size = WindowSizeForClient(kClientWidth, kClientHeight, kStyle, kExStyle, dpi);
+  SetWindowPos(hwnd(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowIcons(hwnd(), dpi);
+}
 
-  pageControl_ = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_HOTTRACK |
-                                     TCS_MULTILINE, 1, 1, kClientWidth - 2, 61, panel2_,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_PageControl)),
-                                 GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(pageControl_, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont()), FALSE);
+void TMainForm::MeasurePages() {
+  // A page fills the tab control's display area, whose size follows the tabs' font; kept as a design rectangle.
+  const int dpi = DpiOf(hwnd());
+  RECT tabs{};
+  GetWindowRect(pageControl_, &tabs);
+  MapWindowPoints(nullptr, panel2_, reinterpret_cast<POINT*>(&tabs), 2);
+  RECT r{0, 0, tabs.right - tabs.left, tabs.bottom - tabs.top};
+  SendMessageW(pageControl_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
+  OffsetRect(&r, tabs.left, tabs.top);
+  pageRect_ = RECT{Unscale(r.left, dpi), Unscale(r.top, dpi), Unscale(r.right, dpi), Unscale(r.bottom, dpi)};
+  for (HWND page : pages_)
+    if (page)
+      PlaceDesign(page, pageRect_.left, pageRect_.top, pageRect_.right - pageRect_.left, pageRect_.bottom - pageRect_.top);
+}
+
+void TMainForm::OnDpiChanged(int dpi, const RECT& suggested) {
+  SetLayoutDpi(hwnd(), dpi);
+  SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  // Sized from the design, whatever the suggestion's rounding.
+  FitToDpi(dpi);
+  RelayoutTree(hwnd(), dpi);
+  MeasurePages();
+}
+
+void TMainForm::CreateControls() {
+  Builder frame(hwnd());
+  panel2_ = frame.Panel(IDC_Panel2, 0, 0, kClientWidth, kClientHeight, Bevel::Lowered, WS_CLIPCHILDREN);
+
+  Builder b(panel2_);
+  // Tab reaches the page tabs too, whose arrows change the page.
+  pageControl_ = b.Make("SysTabControl32", IDC_PageControl, "",
+                        WS_TABSTOP | WS_CLIPSIBLINGS | TCS_HOTTRACK | TCS_MULTILINE, 0, 1, 1, kClientWidth - 2, 61);
   const wchar_t* pageCaptions[2] = {L"Standard Dialogs", L"Shell Dialogs"};
   for (int i = 0; i < 2; ++i) {
     TCITEMW item{};
@@ -108,11 +141,9 @@ void TMainForm::CreateControls() {
     item.pszText = const_cast<wchar_t*>(pageCaptions[i]);
     SendMessageW(pageControl_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
   }
-  pageRect_ = RECT{0, 0, kClientWidth - 2, 61};
-  SendMessageW(pageControl_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&pageRect_));
-  OffsetRect(&pageRect_, 1, 1);
+  MeasurePages();
 
-  background_ = CreatePanel(panel2_, IDC_pnlBackgrnd, 1, 62, 452, 313, Bevel::None, WS_CLIPCHILDREN);
+  background_ = b.Panel(IDC_pnlBackgrnd, 1, 62, 452, 313, Bevel::None, WS_CLIPCHILDREN);
   // The panels' windows come when first needed (Panel).
   for (const KindRow& k : KindRows()) panels_.push_back(k.makePanel());
 
@@ -121,7 +152,7 @@ void TMainForm::CreateControls() {
   commandStyle.spacing = 8;
   for (const auto& c : kCommands) {
     commandStyle.pictureId = c.pictureId;
-    HWND button = CreateSpeedButton(panel2_, c.id, c.caption, 467, c.top, 99, 31, commandStyle);
+    HWND button = b.Speed(c.id, c.caption, 467, c.top, 99, 31, commandStyle);
     AddHint(button, c.hint);
   }
   // The form definition's shell page is not made here: the settings load shows the page they name.
@@ -132,8 +163,8 @@ HWND TMainForm::EnsurePage(int index) {
   if (pages_[index]) return pages_[index];
   const int pageIds[2] = {IDC_Standard, IDC_Shell};
   const int arrowIds[2] = {IDC_tbnArrow1, IDC_tbnArrow2};
-  HWND page = CreatePanel(panel2_, pageIds[index], pageRect_.left, pageRect_.top, pageRect_.right - pageRect_.left,
-                          pageRect_.bottom - pageRect_.top);
+  HWND page = Builder(panel2_).Panel(pageIds[index], pageRect_.left, pageRect_.top, pageRect_.right - pageRect_.left,
+                                     pageRect_.bottom - pageRect_.top);
   if (!page) return nullptr;
   pages_[index] = page;
   SetWindowPos(page, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -175,7 +206,9 @@ KindPanel* TMainForm::Panel(int kind) {
   if (panel && !panel->panel()) {
     // Made hidden: only the panel in front is shown. No WS_CLIPCHILDREN: group boxes are transparent and show the
     // panel's own background.
-    if (!panel->Make(background_, FindKindRow(kind)->panelId, 0, 0, 452, 313)) return nullptr;
+    const int dpi = DpiOf(background_);
+    if (!panel->Make(background_, FindKindRow(kind)->panelId, 0, 0, Scale(452, dpi), Scale(313, dpi))) return nullptr;
+    SetDesignRect(panel->panel(), 0, 0, 452, 313);
     ShowWindow(panel->panel(), SW_HIDE);
   }
   return panel;
@@ -410,6 +443,9 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
       }
       break;
+    case WM_DPICHANGED:
+      OnDpiChanged(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
+      return 0;
     case kCreateEditorMessage:
       TEditForm::EnsureCreated(hwnd());
       return 0;

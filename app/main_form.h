@@ -55,6 +55,12 @@ class TMainForm : public Window, public KeyPreview {
  private:
   TMainForm() = default;
   void CreateControls();
+  // The window's size at this DPI, from the design size of its client area.
+  void FitToDpi(int dpi);
+  // Where a page of kind buttons stands (pageRect_), from the tab control as it now is; moves the pages made so far.
+  void MeasurePages();
+  // A move to a monitor with another scaling: the suggested place, and everything laid out again.
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void AddTargetMenu();
   void LoadSettings();
   void SaveSettings();
@@ -76,7 +82,7 @@ class TMainForm : public Window, public KeyPreview {
   HWND panel2_ = nullptr;
   HWND pageControl_ = nullptr;
   HWND pages_[2] = {nullptr, nullptr};
-  RECT pageRect_{};  // where a page stands on Panel2
+  RECT pageRect_{};  // where a page stands on Panel2, in design pixels
   HWND background_ = nullptr;
   KindPanel* shown_ = nullptr;  // the panel in front, the only one shown
   std::vector<std::unique_ptr<KindPanel>> panels_;  // in the order of the kind table's rows

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/string_grid_core.h"
+#include "app/dpi.h"
 #include "app/gdi_cache.h"
 #include "app/text.h"
 #include "app/win_util.h"
@@ -16,7 +17,7 @@ namespace {
 
 const WindowClass kGridClass{L"QmStringGrid", CS_DBLCLKS};
 constexpr int kLine = 1;        // width of a grid line
-constexpr int kTextLeft = 2;    // the cells' text starts this far right of the cell's left edge
+constexpr int kTextLeft = 2;    // the cells' text starts this far right of the cell's left edge (design pixels)
 constexpr int kTextTop = 2;     // and this far below its top edge
 constexpr COLORREF kCellLine = RGB(192, 192, 192);
 
@@ -25,8 +26,14 @@ struct Grid {
   HWND hwnd = nullptr;
   HWND editor = nullptr;
   GridModel model;
+  // Column widths and row height as designed (96 DPI), and as shown at the grid's DPI.
+  std::vector<int> designWidths;
+  int designRowHeight = 16;
+  int dpi = 96;
   std::vector<int> widths;
   int rowHeight = 16;
+  int textLeft = kTextLeft;
+  int textTop = kTextTop;
   int wheel = 0;         // wheel delta not yet turned into rows
   bool loading = false;  // the editor's text is being replaced by the grid, not typed
 };
@@ -50,6 +57,20 @@ Grid* GridOf(HWND hwnd) {
 }
 
 int Pitch(const Grid& g) { return g.rowHeight + kLine; }
+
+// Sizes, font and editor margins at the grid's DPI, from the design values.
+void ApplyDpi(Grid& g) {
+  g.dpi = DpiOf(g.hwnd);
+  g.widths = g.designWidths;
+  for (int& width : g.widths) width = std::max(Scale(width, g.dpi), 1);
+  g.rowHeight = std::max(Scale(g.designRowHeight, g.dpi), 1);
+  g.textLeft = Scale(kTextLeft, g.dpi);
+  g.textTop = Scale(kTextTop, g.dpi);
+  if (g.editor) {
+    SendMessageW(g.editor, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont(g.dpi)), FALSE);
+    SendMessageW(g.editor, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(g.textLeft - 1, 1));
+  }
+}
 
 int VisibleRows(const Grid& g) {
   RECT r;
@@ -93,7 +114,7 @@ void PlaceEditor(Grid& g) {
   if (g.model.IsRowShown(g.model.row(), VisibleRows(g))) {
     // The editor's text stands where the cell paints its own.
     const RECT r = CellRect(g, g.model.col(), g.model.row());
-    const int top = std::min(kTextTop, g.rowHeight - 1);
+    const int top = std::min(g.textTop, g.rowHeight - 1);
     SetWindowPos(g.editor, nullptr, r.left, r.top + top, r.right - r.left, r.bottom - r.top - top,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   } else {
@@ -196,7 +217,7 @@ void Paint(Grid& g, HDC target) {
   ScopedGdiObj bitmap(CreateCompatibleBitmap(target, w, h));
   {
     ScopedSelectObject selBitmap(dc, bitmap.get());
-    ScopedSelectObject selFont(dc, FormFont());
+    ScopedSelectObject selFont(dc, FormFont(g.dpi));
     FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
     SetBkMode(dc, TRANSPARENT);
     const bool enabled = IsWindowEnabled(g.hwnd) != FALSE;
@@ -206,7 +227,7 @@ void Paint(Grid& g, HDC target) {
     auto text = [&](const RECT& r, const std::string& s) {
       RECT clip = r;
       const std::wstring wide = Wide(s);
-      ExtTextOutW(dc, r.left + kTextLeft, r.top + kTextTop, ETO_CLIPPED, &clip, wide.data(),
+      ExtTextOutW(dc, r.left + g.textLeft, r.top + g.textTop, ETO_CLIPPED, &clip, wide.data(),
                   static_cast<UINT>(wide.size()), nullptr);
     };
 
@@ -298,10 +319,14 @@ LRESULT GridWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       g->editor = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd(), nullptr,
                                   GetModuleHandleW(nullptr), nullptr);
       if (!g->editor) return -1;
-      SendMessageW(g->editor, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont()), FALSE);
       SendMessageW(g->editor, EM_SETLIMITTEXT, 0, 0);
-      SendMessageW(g->editor, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(kTextLeft - 1, 1));
+      ApplyDpi(*g);
       SetWindowSubclass(g->editor, EditorProc, 0, reinterpret_cast<DWORD_PTR>(g));
+      return 0;
+    case WM_DPICHANGED_AFTERPARENT:
+      ApplyDpi(*g);
+      g->model.ScrollTo(g->model.topRow(), VisibleRows(*g));
+      Refresh(*g);
       return 0;
     case WM_SIZE:
       g->model.ScrollTo(g->model.topRow(), VisibleRows(*g));
@@ -365,13 +390,15 @@ HWND CreateStringGrid(HWND parent, int id, int x, int y, int w, int h, const std
                       int rowHeight) {
   auto* window = new GridWindow(static_cast<int>(colWidths.size()), rowCount);
   Grid* g = &window->grid;
-  g->widths = colWidths;
-  g->widths.resize(static_cast<std::size_t>(g->model.cols()), 64);
-  for (int& width : g->widths) width = std::max(width, 1);
-  g->rowHeight = std::max(rowHeight, 1);
-  HWND hwnd = window->Make(parent, id, x, y, w, h);
+  g->designWidths = colWidths;
+  g->designWidths.resize(static_cast<std::size_t>(g->model.cols()), 64);
+  for (int& width : g->designWidths) width = std::max(width, 1);
+  g->designRowHeight = std::max(rowHeight, 1);
+  const int dpi = DpiOf(parent);
+  HWND hwnd = window->Make(parent, id, Scale(x, dpi), Scale(y, dpi), Scale(w, dpi), Scale(h, dpi));
   if (!hwnd) return nullptr;
-  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont()), FALSE);
+  SetDesignRect(hwnd, x, y, w, h);
+  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont(dpi)), FALSE);
   Grid* made = GridOf(hwnd);
   LoadEditor(*made);
   Refresh(*made);

@@ -23,8 +23,9 @@
 
 namespace qm {
 
-// x, y, w, h in pixels relative to the parent (the outer size, border and scroll bar included). The columns should
-// fit the width left of the scroll bar; a wider last column is cut at the window's edge.
+// x, y, w, h in design pixels (96 DPI) relative to the parent (the outer size, border and scroll bar included), and
+// the column widths and row height too: the grid shows them at its DPI. The columns should fit the width left of the
+// scroll bar; a wider last column is cut at the window's edge.
 HWND CreateStringGrid(HWND parent, int id, int x, int y, int w, int h, const std::vector<int>& colWidths, int rowCount,
                       int rowHeight);
 

@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "app/builder.h"
+#include "app/gdi_cache.h"
 #include "app/hints.h"
 #include "app/speed_button.h"
 #include "app/text.h"
@@ -106,14 +107,18 @@ class BrowseForFolderPanel : public KindPanel {
 
  private:
   void FillTree(HWND tree) {
-    images_.reset(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, kFolderNodeCount, 0));
+    // The pictures drawn for the scaling nearest to the tree's DPI, at their own size.
+    const int dpi = DpiOf(tree);
+    BITMAP size{};
+    GetObjectW(Picture(kFolderPictures[0], dpi), sizeof size, &size);
+    images_.reset(ImageList_Create(size.bmWidth, size.bmHeight, ILC_COLOR24 | ILC_MASK, kFolderNodeCount, 0));
     for (int id : kFolderPictures) {
       // A copy of our own: adding with a mask may change the bitmap it is given.
-      ScopedGdiObj bitmap(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0));
+      ScopedGdiObj bitmap(CopyImage(Picture(id, dpi), IMAGE_BITMAP, 0, 0, 0));
       ImageList_AddMasked(images_.get(), static_cast<HBITMAP>(bitmap.get()), RGB(255, 0, 255));
     }
     SendMessageW(tree, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images_.get()));
-    SendMessageW(tree, TVM_SETINDENT, 20, 0);
+    SendMessageW(tree, TVM_SETINDENT, Scale(20, dpi), 0);
 
     HTREEITEM items[kFolderNodeCount] = {};
     for (int i = 0; i < kFolderNodeCount; ++i) {

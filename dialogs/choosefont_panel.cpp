@@ -213,7 +213,7 @@ class FontDlgPanel : public KindPanel {
     HWND button = Item(IDC_FontSample);
     ScopedGdiObj font(CreateSampleFont(sample_));
     SetCaptionColor(button, ScreenColor(sample_.color));
-    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font ? font.get() : FormFont()), TRUE);
+    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font ? font.get() : FormFont(DpiOf(button))), TRUE);
     font_ = std::move(font);
     InvalidateRect(button, nullptr, TRUE);
   }

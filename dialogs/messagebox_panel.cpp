@@ -46,7 +46,7 @@ class MessageBoxPanel : public KindPanel {
                            {"Information", "Confirm", "Warning", "Error"});
     SetText(caption, "Information");
     AddHint(caption, " String used for the dialog box title");
-    SendMessageW(Item(IDC_GroupBox1), WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont(-11)), FALSE);
+    SendMessageW(Item(IDC_GroupBox1), WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont(-11, b.dpi())), FALSE);
 
     b.Label(IDC_Label2, "Dialog Tit&le:", 9, 78, 100, 14);
     b.Memo(IDC_memText, "", 9, 94, 432, 38);
@@ -109,7 +109,10 @@ class MessageBoxPanel : public KindPanel {
       RECT r;
       GetClientRect(panel(), &r);
       FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-      FillRect(dc, &kCaptionGroup, GetSysColorBrush(COLOR_ACTIVECAPTION));
+      const int dpi = DpiOf(panel());
+      const RECT caption{Scale(kCaptionGroup.left, dpi), Scale(kCaptionGroup.top, dpi), Scale(kCaptionGroup.right, dpi),
+                         Scale(kCaptionGroup.bottom, dpi)};
+      FillRect(dc, &caption, GetSysColorBrush(COLOR_ACTIVECAPTION));
       result = 1;
       return true;
     }

@@ -57,7 +57,7 @@ void PutTextWithCaretAtEnd(HWND edit, const std::string& text) {
 void FileDialogPanel::CreateControls(Builder& b) {
   b.Label(ids_.lblTitle, "&Title:", kLabelX, 14, 76, 13);
   HWND title = b.Edit(ids_.title, "", kFieldX, 10, kRight - kFieldX, kRowH);
-  SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont(-11)), FALSE);
+  SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont(-11, DpiOf(title))), FALSE);
 
   SpeedButtonStyle glyph;
   glyph.flat = true;

@@ -108,8 +108,8 @@ class PrintDlgPanel : public KindPanel {
     const auto* di = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
     if (di->CtlType != ODT_STATIC || (di->CtlID != IDC_imgCollate && di->CtlID != IDC_imgNoCollate)) return false;
     FillRect(di->hDC, &di->rcItem, GetSysColorBrush(COLOR_BTNFACE));
-    DrawPicture(di->hDC, Picture(di->CtlID == IDC_imgCollate ? IDB_COLLATE : IDB_NOCOLLATE), di->rcItem.left,
-                di->rcItem.top);
+    DrawPicture(di->hDC, Picture(di->CtlID == IDC_imgCollate ? IDB_COLLATE : IDB_NOCOLLATE, DpiOf(di->hwndItem)),
+                di->rcItem.left, di->rcItem.top);
     result = TRUE;
     return true;
   }
@@ -140,7 +140,7 @@ class PrintDlgPanel : public KindPanel {
   }
 
  private:
-  // An owner-drawn picture box sized to its picture.
+  // An owner-drawn picture box sized to its picture (its design size is the picture's at 96 DPI).
   static void PictureBox(Builder& b, int id, int picture, int x, int y) {
     BITMAP bm{};
     if (HBITMAP p = Picture(picture)) GetObjectW(p, sizeof bm, &bm);

@@ -40,7 +40,7 @@ class RunDlgPanel : public KindPanel {
     b.Group(IDC_grpRunTitle, " Dialog Tit&le: ", 9, 5, 432, 52);
     b.Origin(9, 5);
     HWND title = b.Edit(IDC_edtRunTitle, "Run", 13, 21, 405, 21);
-    SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont(-11)), FALSE);
+    SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont(-11, DpiOf(title))), FALSE);
 
     b.Origin(0, 0);
     b.Label(IDC_lblDescription, "Dialog &Description:", 9, 63, 150, 14);

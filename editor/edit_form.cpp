@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/builder.h"
+#include "app/dpi.h"
 #include "app/hints.h"
 #include "app/panel.h"
 #include "app/speed_button.h"
@@ -48,7 +49,7 @@ class HeaderPanel : public Panel {
     RECT r = paint.client();
     const std::string caption = GetText(hwnd());
     {
-      ScopedSelectObject font(dc, BoldFont(-13));
+      ScopedSelectObject font(dc, BoldFont(-13, DpiOf(hwnd())));
       SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
       DrawTextW(dc, Wide(caption).c_str(), -1, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
@@ -97,14 +98,15 @@ void TEditForm::Create(HWND mainWindow) {
   static const WindowClass kClass{L"TEditForm", 0, GetSysColorBrush(COLOR_BTNFACE)};
   auto* form = new TEditForm(mainWindow);
   EditForm = form;
-  RECT r{0, 0, kClientWidth, kClientHeight};
-  AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
-  if (!form->Window::Create(kClass, kExStyle, "Quillmark for Delphi - Code Editor", kStyle, 0, 0, r.right - r.left,
-                            r.bottom - r.top, mainWindow, nullptr)) {
+  const int dpi = DpiOf(mainWindow);
+  const SIZE size = WindowSizeForClient(kClientWidth, kClientHeight, kStyle, kExStyle, dpi);
+  if (!form->Window::Create(kClass, kExStyle, "Quillmark for Delphi - Code Editor", kStyle, 0, 0, size.cx, size.cy,
+                            mainWindow, nullptr)) {
     EditForm = nullptr;
     delete form;
     return;
   }
+  SetLayoutDpi(form->hwnd(), dpi);
   form->CreateControls();
   form->FormCreate();
 }
@@ -146,7 +148,7 @@ TEditForm::Pane TEditForm::CreatePane(int panelId, int headerId, int copyId, int
   Builder b(p.panel);
   p.memo = b.Memo(memoId, "", kBevel, kBevel + kHeaderHeight, w - 2 * kBevel,
                   std::max(0, height - 2 * kBevel - kHeaderHeight), WS_VSCROLL);
-  SendMessageW(p.memo, WM_SETFONT, reinterpret_cast<WPARAM>(CodeFont()), FALSE);
+  SendMessageW(p.memo, WM_SETFONT, reinterpret_cast<WPARAM>(CodeFont(b.dpi())), FALSE);
   SendMessageW(p.memo, EM_SETLIMITTEXT, 0, 0);  // as much text as the control can hold
   SetWindowContextHelpId(p.memo, static_cast<DWORD>(helpContext));
   return p;
@@ -171,20 +173,25 @@ void TEditForm::CreateControls() {
   Layout();
 }
 
-void TEditForm::PlacePane(const Pane& pane, int x, int y, int w, int h) {
-  MoveWindow(pane.panel, x, y, w, h, TRUE);
+// Every place and size is a design value (96 DPI), shown at the window's DPI.
+void TEditForm::Move(HWND control, int x, int y, int w, int h) const {
+  const int dpi = DpiOf(hwnd());
+  MoveWindow(control, Scale(x, dpi), Scale(y, dpi), Scale(w, dpi), Scale(h, dpi), TRUE);
+}
+
+void TEditForm::PlacePane(const Pane& pane, int x, int y, int w, int h) const {
+  Move(pane.panel, x, y, w, h);
   const int inner = std::max(0, w - 2 * kBevel);
-  MoveWindow(pane.header, kBevel, kBevel, inner, kHeaderHeight, TRUE);
-  MoveWindow(pane.copy, std::max(0, inner - kCopyButtonWidth), 0, kCopyButtonWidth, kHeaderHeight, TRUE);
-  MoveWindow(pane.memo, kBevel, kBevel + kHeaderHeight, inner, std::max(0, h - 2 * kBevel - kHeaderHeight), TRUE);
+  Move(pane.header, kBevel, kBevel, inner, kHeaderHeight);
+  Move(pane.copy, std::max(0, inner - kCopyButtonWidth), 0, kCopyButtonWidth, kHeaderHeight);
+  Move(pane.memo, kBevel, kBevel + kHeaderHeight, inner, std::max(0, h - 2 * kBevel - kHeaderHeight));
 }
 
 // Top-aligned: the uses pane and the upper splitter; bottom-aligned from the bottom up: the button panel, the
 // implementation pane and the lower splitter; the declarations pane in between.
 void TEditForm::Layout() {
   if (!pnlBottom_) return;
-  RECT rc;
-  GetClientRect(hwnd(), &rc);
+  const RECT rc = DesignClient();
   const int x = kEditorBorder;
   const int w = std::max(0, static_cast<int>(rc.right) - 2 * kEditorBorder);
   const PaneHeights h = FitPanes(usesHeight_, implHeight_, PaneSpace(rc.bottom));
@@ -194,22 +201,30 @@ void TEditForm::Layout() {
   int y = kEditorBorder;
   PlacePane(uses_, x, y, w, h.uses);
   y += h.uses;
-  MoveWindow(splTop_, x, y, w, kSplitterHeight, TRUE);
+  Move(splTop_, x, y, w, kSplitterHeight);
   y += kSplitterHeight;
   PlacePane(decl_, x, y, w, h.decl);
 
   const int buttonsTop = rc.bottom - kEditorBorder - kButtonPanelHeight;
-  MoveWindow(pnlBottom_, x, buttonsTop, w, kButtonPanelHeight, TRUE);
+  Move(pnlBottom_, x, buttonsTop, w, kButtonPanelHeight);
   const int buttonTop = (kButtonPanelHeight - kButtonHeight) / 2;
-  MoveWindow(btnClose_, w - kButtonMargin - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight, TRUE);
-  MoveWindow(btnCopyAll_, w - 2 * (kButtonMargin + kButtonWidth), buttonTop, kButtonWidth, kButtonHeight, TRUE);
+  Move(btnClose_, w - kButtonMargin - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight);
+  Move(btnCopyAll_, w - 2 * (kButtonMargin + kButtonWidth), buttonTop, kButtonWidth, kButtonHeight);
   PlacePane(impl_, x, buttonsTop - h.impl, w, h.impl);
-  MoveWindow(splBottom_, x, buttonsTop - h.impl - kSplitterHeight, w, kSplitterHeight, TRUE);
+  Move(splBottom_, x, buttonsTop - h.impl - kSplitterHeight, w, kSplitterHeight);
 }
 
-int TEditForm::UsesHeight() const { return HeightOf(uses_.panel); }
-int TEditForm::DeclHeight() const { return HeightOf(decl_.panel); }
-int TEditForm::ImplHeight() const { return HeightOf(impl_.panel); }
+RECT TEditForm::DesignClient() const {
+  RECT rc;
+  GetClientRect(hwnd(), &rc);
+  const int dpi = DpiOf(hwnd());
+  return RECT{0, 0, Unscale(rc.right, dpi), Unscale(rc.bottom, dpi)};
+}
+
+// In design pixels, as the settings keep them.
+int TEditForm::UsesHeight() const { return Unscale(HeightOf(uses_.panel), DpiOf(hwnd())); }
+int TEditForm::DeclHeight() const { return Unscale(HeightOf(decl_.panel), DpiOf(hwnd())); }
+int TEditForm::ImplHeight() const { return Unscale(HeightOf(impl_.panel), DpiOf(hwnd())); }
 
 void TEditForm::SetPaneHeights(int uses, int decl, int impl) {
   // The declarations pane takes what the others leave, so its own stored height only counts through its limits.
@@ -317,9 +332,8 @@ void TEditForm::KeepMemoFocus() {
 void TEditForm::SplitterBegin(int id) { dragStart_ = id == IDC_splTop ? usesHeight_ : implHeight_; }
 
 void TEditForm::SplitterDrag(int id, int delta) {
-  RECT rc;
-  GetClientRect(hwnd(), &rc);
-  const int space = PaneSpace(rc.bottom);
+  const int space = PaneSpace(DesignClient().bottom);
+  delta = Unscale(delta, DpiOf(hwnd()));
   if (id == IDC_splTop) {
     const HeightRange range = UsesDragRange(usesHeight_, implHeight_, space);
     usesHeight_ = std::clamp(dragStart_ + delta, range.min, range.max);
@@ -372,6 +386,16 @@ LRESULT TEditForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
       Layout();
       return 0;
+    case WM_DPICHANGED: {
+      const auto* r = reinterpret_cast<const RECT*>(lp);
+      SetLayoutDpi(hwnd(), LOWORD(wp));
+      SetWindowPos(hwnd(), nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      maxHeight_ = std::max(maxHeight_, static_cast<int>(r->bottom - r->top));
+      RelayoutTree(hwnd(), LOWORD(wp));
+      Layout();
+      return 0;
+    }
     case WM_GETMINMAXINFO:
       if (maxHeight_ > 0) {
         auto* info = reinterpret_cast<MINMAXINFO*>(lp);

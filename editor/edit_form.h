@@ -68,7 +68,10 @@ class TEditForm : public Window, public KeyPreview, public SplitterSink {
   };
   Pane CreatePane(int panelId, int headerId, int copyId, int memoId, const char* caption, const char* hint,
                   int helpContext, int height);
-  static void PlacePane(const Pane& pane, int x, int y, int w, int h);
+  // Layout works in design pixels (96 DPI): the client area in them, and moving a control to a design rectangle.
+  RECT DesignClient() const;
+  void Move(HWND control, int x, int y, int w, int h) const;
+  void PlacePane(const Pane& pane, int x, int y, int w, int h) const;
 
   HWND main_;
   TCodeTarget target_ = ctDelphiClassic;
@@ -81,7 +84,7 @@ class TEditForm : public Window, public KeyPreview, public SplitterSink {
   HWND btnCopyAll_ = nullptr;
   HWND btnClose_ = nullptr;
 
-  int usesHeight_ = 70;   // the window's design heights, until the settings give theirs
+  int usesHeight_ = 70;   // design heights (96 DPI); the window's own until the settings give theirs
   int implHeight_ = 120;
   int dragStart_ = 0;
   int maxHeight_ = 0;     // the window's height constraint: the main window's height at creation
