@@ -849,7 +849,7 @@ PICTURES = {
 }
 
 # The scalings every picture is drawn at, in percent: Windows' steps from 96 to 240 DPI. The program loads the one
-# nearest to its window's DPI (app/picture_scale_core.cpp keeps the same list). At 100 % a picture keeps its name; at
+# nearest to its window's DPI (app/picture_scale_core.h keeps the same list). At 100 % a picture keeps its name; at
 # the others the percentage is added to it (arrow_125.bmp).
 SCALES = (100, 125, 150, 200, 250)
 
