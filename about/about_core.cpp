@@ -1,5 +1,6 @@
 #include "about/about_core.h"
 
+#include <cctype>
 #include <cstdio>
 
 namespace qm {
@@ -41,6 +42,22 @@ std::string FormatText(const std::string& format, const std::vector<std::string>
     out += format[i];
   }
   return out;
+}
+
+std::string SystemName(const std::string& productName, unsigned major, unsigned minor, unsigned build) {
+  const bool eleven = major == 10 && build >= kFirstWindows11Build;
+  if (productName.empty()) {
+    static const char* const sixes[] = {"Windows 7", "Windows 8", "Windows 8.1"};  // 6.1 to 6.3
+    if (major == 10) return eleven ? "Windows 11" : "Windows 10";
+    if (major == 6 && minor >= 1 && minor <= 3) return sixes[minor - 1];
+    return "Windows";
+  }
+  static const std::string ten = "Windows 10";
+  const auto at = productName.find(ten);
+  if (!eleven || at == std::string::npos) return productName;
+  const auto after = at + ten.size();
+  if (after < productName.size() && std::isdigit(static_cast<unsigned char>(productName[after]))) return productName;
+  return productName.substr(0, at) + "Windows 11" + productName.substr(after);
 }
 
 std::string MemoryText(const std::string& format, std::uint64_t totalKBytes, std::uint64_t availableKBytes) {

@@ -23,6 +23,12 @@ std::string AboutTitle(const std::string& applicationTitle, const std::string& p
 // a placeholder without an argument left stays empty.
 std::string FormatText(const std::string& format, const std::vector<std::string>& arguments);
 
+// The operating system's name on the About window. The registry's product name says "Windows 10" on every Windows 11
+// too, so from the first build of Windows 11 on that part reads "Windows 11" (the edition stays). Without a product
+// name, the name the version numbers stand for.
+constexpr unsigned kFirstWindows11Build = 22000;
+std::string SystemName(const std::string& productName, unsigned major, unsigned minor, unsigned build);
+
 // Bytes to kilobytes, as the memory lines count them.
 constexpr std::uint64_t KBytes(std::uint64_t bytes) { return bytes >> 10; }
 std::string MemoryText(const std::string& format, std::uint64_t totalKBytes, std::uint64_t availableKBytes);

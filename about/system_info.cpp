@@ -52,14 +52,23 @@ ProgramVersion ReadProgramVersion() {
 }
 
 OperatingSystem ReadOperatingSystem() {
+  // The version numbers from ntdll, which never answers for an older Windows; GetVersionExW tells the truth only as
+  // far as the manifest names the Windows versions.
   OSVERSIONINFOW version{};
   version.dwOSVersionInfoSize = sizeof version;
-  GetVersionExW(&version);
-  if (version.dwPlatformId == VER_PLATFORM_WIN32_NT)
-    return {ReadMachineString("SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "ProductName"),
-            ReadMachineString("SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "CurrentBuildNumber")};
-  return {ReadMachineString("SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "Version"),
-          ReadMachineString("SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "VersionNumber")};
+  using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
+  const auto rtlGetVersion = reinterpret_cast<RtlGetVersionFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion")));
+  if (!rtlGetVersion || rtlGetVersion(&version) != 0) GetVersionExW(&version);
+  if (version.dwPlatformId != VER_PLATFORM_WIN32_NT)
+    return {ReadMachineString("SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "Version"),
+            ReadMachineString("SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "VersionNumber")};
+  const char* const nt = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+  const std::string build =
+      version.dwBuildNumber ? std::to_string(version.dwBuildNumber) : ReadMachineString(nt, "CurrentBuildNumber");
+  return {SystemName(ReadMachineString(nt, "ProductName"), version.dwMajorVersion, version.dwMinorVersion,
+                     version.dwBuildNumber),
+          build};
 }
 
 std::optional<std::string> ReadProcessorIdentifier() {

@@ -20,7 +20,7 @@ struct ProgramVersion {
 };
 ProgramVersion ReadProgramVersion();
 
-// The operating system's name and build as the registry gives them.
+// The operating system's name (the registry's product name, Windows 11 told apart) and its build number.
 struct OperatingSystem {
   std::string name;
   std::string build;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -238,15 +239,46 @@ TEST_F(AboutWindow, TheGeneralPageShowsTheProgramsOwnVersionResource) {
             "Version " + productVersion + " (Build " + fileVersion + ")");
 }
 
+// The line names the system that the version functions report, with the registry's product name. Wine reports the
+// Windows version set for the program (AppDefaults) and leaves the registry as it is, so the build shown is the
+// reported one, not the registry's. (This Wine knows no Windows 11; its builds are the unit tests' part.)
+TEST_F(AboutWindow, TheOperatingSystemLineComesFromTheVersionTheProgramIsGiven) {
+  const char* nt = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+  const char* appKey = "Software\\Wine\\AppDefaults\\quillmark.exe";
+  const std::string prefixName = MachineString(nt, "ProductName");
+  const std::string prefixLine = prefixName + " (Build " + MachineString(nt, "CurrentBuildNumber") + ")";
+  struct Case {
+    const char* wineVersion;  // nullptr: the prefix's own
+    const char* productName;  // nullptr: the prefix's own
+    const char* line;
+  };
+  const Case cases[] = {
+      {nullptr, nullptr, prefixLine.c_str()},
+      {"win10", "Windows 10 Pro", "Windows 10 Pro (Build 18362)"},
+      {"win81", "", "Windows 8.1 (Build 9600)"},
+  };
+  auto setString = [](HKEY root, const char* key, const char* name, const std::string& value) {
+    return RegSetKeyValueA(root, key, name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+  };
+  for (const Case& c : cases) {
+    if (c.wineVersion) ASSERT_EQ(setString(HKEY_CURRENT_USER, appKey, "Version", c.wineVersion), ERROR_SUCCESS);
+    if (c.productName) ASSERT_EQ(setString(HKEY_LOCAL_MACHINE, nt, "ProductName", c.productName), ERROR_SUCCESS);
+    {
+      Program p;
+      HWND about = OpenAbout(p);
+      EXPECT_TRUE(about);
+      if (about) EXPECT_EQ(WindowText(ChildById(about, IDC_OS)), c.line) << (c.wineVersion ? c.wineVersion : "");
+    }
+    RegDeleteKeyA(HKEY_CURRENT_USER, appKey);
+    setString(HKEY_LOCAL_MACHINE, nt, "ProductName", prefixName);
+  }
+}
+
 TEST_F(AboutWindow, TheSystemInfoPageDescribesThisMachine) {
   Program p;
   HWND about = OpenAbout(p);
   ASSERT_TRUE(about);
   SendMessageA(ChildById(about, IDC_lblSystemInfo), BM_CLICK, 0, 0);
-
-  const char* nt = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
-  EXPECT_EQ(WindowText(ChildById(about, IDC_OS)),
-            MachineString(nt, "ProductName") + " (Build " + MachineString(nt, "CurrentBuildNumber") + ")");
 
   const std::string identifier =
       MachineString("HARDWARE\\Description\\System\\CentralProcessor\\0", "Identifier");

@@ -47,6 +47,39 @@ TEST(AboutSystemInfo, TheOperatingSystemLineFillsItsFormatEvenWithEmptyValues) {
   EXPECT_EQ(FormatText("100%", {}), "100%");
 }
 
+TEST(AboutSystemInfo, TheSystemNameSaysWindows11FromBuild22000AndKeepsTheEdition) {
+  struct Case {
+    const char* productName;
+    unsigned major, minor, build;
+    const char* name;
+  };
+  const Case cases[] = {
+      {"Windows 10 Home", 10, 0, 19045, "Windows 10 Home"},
+      {"Windows 10 Home", 10, 0, 21999, "Windows 10 Home"},
+      {"Windows 10 Home", 10, 0, 22000, "Windows 11 Home"},
+      {"Windows 10 Pro", 10, 0, 22631, "Windows 11 Pro"},
+      {"Windows 10 Enterprise", 10, 0, 26100, "Windows 11 Enterprise"},
+      {"Windows 10 Education", 10, 0, 22000, "Windows 11 Education"},
+      {"Windows 10 Pro for Workstations", 10, 0, 22621, "Windows 11 Pro for Workstations"},
+      {"Windows 10 Enterprise LTSC 2021", 10, 0, 19044, "Windows 10 Enterprise LTSC 2021"},
+      {"Windows 10 Enterprise LTSC", 10, 0, 26100, "Windows 11 Enterprise LTSC"},
+      {"Microsoft Windows 10 Pro", 10, 0, 22000, "Microsoft Windows 11 Pro"},
+      // Names that are not Windows 10's stay as the registry has them.
+      {"Windows Server 2022 Datacenter", 10, 0, 20348, "Windows Server 2022 Datacenter"},
+      {"Windows 7 Professional", 6, 1, 7601, "Windows 7 Professional"},
+      {"Windows 100", 10, 0, 22000, "Windows 100"},
+      // Without a product name, the name of the version numbers.
+      {"", 10, 0, 19045, "Windows 10"},
+      {"", 10, 0, 22000, "Windows 11"},
+      {"", 6, 3, 9600, "Windows 8.1"},
+      {"", 6, 2, 9200, "Windows 8"},
+      {"", 6, 1, 7601, "Windows 7"},
+      {"", 6, 0, 6002, "Windows"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(SystemName(c.productName, c.major, c.minor, c.build), c.name) << c.productName << " " << c.build;
+}
+
 TEST(AboutSystemInfo, MemoryLinesCountKilobytesWithoutWrappingAbove2Gigabytes) {
   EXPECT_EQ(std::string(QM_TEXT_MEMORYFORMAT), "Total: %d KBytes;   Available: %d KBytes");
   EXPECT_EQ(KBytes(1023), 0u);
