@@ -15,6 +15,11 @@
 
 namespace qm {
 
+namespace {
+constexpr int kSpinArrowsWidth = 16;   // the arrows of a spin edit
+constexpr int kSpinArrowsOverlap = 2;  // they cover the edit's right border
+}  // namespace
+
 Builder::Builder(HWND parent) : parent_(parent), dpi_(DpiOf(parent)) {}
 
 int Builder::Scaled(int value) const { return Scale(value, dpi_); }
@@ -73,6 +78,10 @@ HWND Builder::Spin(int id, int arrowsId, int x, int y, int w, int h, int min, in
   HWND arrows = Make(UPDOWN_CLASSA, arrowsId, "", UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_SETBUDDYINT | UDS_NOTHOUSANDS,
                      0, 0, 0, 0, 0);
   SendMessageW(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
+  // The arrows take the right end of the edit's rectangle, overlapping its border; as design rectangles, so that they
+  // scale with the edit (the control's own alignment keeps a width in pixels).
+  PlaceDesign(edit, ox_ + x, oy_ + y, w - kSpinArrowsWidth + kSpinArrowsOverlap, h);
+  PlaceDesign(arrows, ox_ + x + w - kSpinArrowsWidth, oy_ + y, kSpinArrowsWidth, h);
   if (min == 0 && max == 0) {
     min = INT_MIN;
     max = INT_MAX;

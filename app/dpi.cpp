@@ -2,13 +2,11 @@
 
 #include <commctrl.h>
 
-#include <map>
 #include <utility>
 
 #include "app/gdi_cache.h"
 #include "app/win_util.h"
 #include "app/window.h"
-#include "resource.h"
 
 namespace qm {
 
@@ -53,24 +51,6 @@ BOOL CALLBACK RelayoutOne(HWND child, LPARAM lp) {
   if (Window::FromHandle(child) || IsWindowClass(child, TOOLBARCLASSNAMEW))
     SendMessageW(child, WM_DPICHANGED_AFTERPARENT, 0, 0);
   return TRUE;
-}
-
-// Arrows of a spin edit stand beside their edit: placed again once the edit has moved.
-BOOL CALLBACK RealignArrows(HWND child, LPARAM) {
-  if (IsWindowClass(child, UPDOWN_CLASSW)) {
-    if (auto buddy = reinterpret_cast<HWND>(SendMessageW(child, UDM_GETBUDDY, 0, 0)))
-      SendMessageW(child, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
-  }
-  return TRUE;
-}
-
-// The icon image nearest to this size, loaded once per size for the run.
-HICON ProgramIconOfSize(int pixels) {
-  static std::map<int, HICON> icons;
-  HICON& icon = icons[pixels];
-  if (!icon)
-    icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUILLMARK), IMAGE_ICON, pixels, pixels, 0));
-  return icon;
 }
 
 }  // namespace
@@ -128,8 +108,17 @@ void PlaceDesign(HWND control, int x, int y, int w, int h) {
 
 void RelayoutTree(HWND window, int dpi) {
   EnumChildWindows(window, RelayoutOne, static_cast<LPARAM>(dpi));
-  EnumChildWindows(window, RealignArrows, 0);
   InvalidateRect(window, nullptr, TRUE);
+}
+
+int ApplyDpiChange(HWND topLevel, WPARAM wp, LPARAM lp) {
+  const int dpi = LOWORD(wp);
+  const auto* r = reinterpret_cast<const RECT*>(lp);
+  SetLayoutDpi(topLevel, dpi);
+  SetWindowPos(topLevel, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  RelayoutTree(topLevel, dpi);
+  return dpi;
 }
 
 SIZE WindowSizeForClient(int clientW, int clientH, DWORD style, DWORD exStyle, int dpi) {
@@ -151,7 +140,7 @@ int MetricForDpi(int index, int dpi) {
 void SetWindowIcons(HWND topLevel, int dpi) {
   const std::pair<WPARAM, int> kinds[2] = {{ICON_SMALL, SM_CXSMICON}, {ICON_BIG, SM_CXICON}};
   for (const auto& kind : kinds)
-    if (HICON icon = ProgramIconOfSize(MetricForDpi(kind.second, dpi)))
+    if (HICON icon = ProgramIcon(MetricForDpi(kind.second, dpi)))
       SendMessageW(topLevel, WM_SETICON, kind.first, reinterpret_cast<LPARAM>(icon));
 }
 

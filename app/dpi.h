@@ -41,6 +41,10 @@ void PlaceDesign(HWND control, int x, int y, int w, int h);
 // each window of ours (WM_DPICHANGED_AFTERPARENT) so that it drops what it measured at the old DPI.
 void RelayoutTree(HWND window, int dpi);
 
+// A top-level window's answer to WM_DPICHANGED: it records the new DPI, takes the suggested rectangle and lays every
+// control out again (RelayoutTree). Returns the new DPI.
+int ApplyDpiChange(HWND topLevel, WPARAM wp, LPARAM lp);
+
 // The outer size of a top-level window whose client area is the design size at its DPI.
 SIZE WindowSizeForClient(int clientW, int clientH, DWORD style, DWORD exStyle, int dpi);
 // The same metric of the system (SM_CXVSCROLL, ...) at `dpi`.

@@ -116,13 +116,9 @@ void TMainForm::MeasurePages() {
       PlaceDesign(page, pageRect_.left, pageRect_.top, pageRect_.right - pageRect_.left, pageRect_.bottom - pageRect_.top);
 }
 
-void TMainForm::OnDpiChanged(int dpi, const RECT& suggested) {
-  SetLayoutDpi(hwnd(), dpi);
-  SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+void TMainForm::OnDpiChanged(WPARAM wp, LPARAM lp) {
   // Sized from the design, whatever the suggestion's rounding.
-  FitToDpi(dpi);
-  RelayoutTree(hwnd(), dpi);
+  FitToDpi(ApplyDpiChange(hwnd(), wp, lp));
   MeasurePages();
 }
 
@@ -444,7 +440,7 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     case WM_DPICHANGED:
-      OnDpiChanged(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
+      OnDpiChanged(wp, lp);
       return 0;
     case kCreateEditorMessage:
       TEditForm::EnsureCreated(hwnd());

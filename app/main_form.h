@@ -60,7 +60,7 @@ class TMainForm : public Window, public KeyPreview {
   // Where a page of kind buttons stands (pageRect_), from the tab control as it now is; moves the pages made so far.
   void MeasurePages();
   // A move to a monitor with another scaling: the suggested place, and everything laid out again.
-  void OnDpiChanged(int dpi, const RECT& suggested);
+  void OnDpiChanged(WPARAM wp, LPARAM lp);
   void AddTargetMenu();
   void LoadSettings();
   void SaveSettings();

@@ -23,16 +23,17 @@ class TPresetDialog : public Window {
 
   std::optional<std::string> Run(HWND owner) {
     static const WindowClass kClass{L"TPresetDialog", 0, GetSysColorBrush(COLOR_BTNFACE)};
-    RECT r{0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
-    const int w = r.right - r.left;
-    const int h = r.bottom - r.top;
+    const int dpi = DpiOf(owner);
+    const SIZE size = WindowSizeForClient(kClientWidth, kClientHeight, kStyle, kExStyle, dpi);
+    const int w = size.cx;
+    const int h = size.cy;
     // Centred on the window that asks.
     RECT o{};
     GetWindowRect(owner, &o);
     if (!Create(kClass, kExStyle, spec_.caption, kStyle, (o.left + o.right - w) / 2, (o.top + o.bottom - h) / 2, w,
                 h, owner, nullptr))
       return std::nullopt;
+    SetLayoutDpi(hwnd(), dpi);
     CreateControls();
     RunModal(hwnd(), owner);
     DestroyWindow(hwnd());
@@ -55,6 +56,9 @@ class TPresetDialog : public Window {
           SetFocus(input_);
           SendMessageW(input_, EM_SETSEL, 0, -1);
         }
+        return 0;
+      case WM_DPICHANGED:
+        ApplyDpiChange(hwnd(), wp, lp);
         return 0;
       case WM_CLOSE:
         Close();

@@ -52,7 +52,7 @@ class PrintDlgPanel : public KindPanel {
     b.Origin(9, 5);
     b.Radio(IDC_ALLPAGES, "&All", 16, 21, 120, 17, true, true);
     b.Radio(IDC_PAGENUMS, "Pa&ges", 16, 48, 52, 17, false, false);
-    b.Label(IDC_lblFrom, "&from:", 72, 50, 28, 14);
+    b.Label(IDC_lblFrom, "&from:", 72, 50, 30, 14);  // 2 pixels of room: fonts grow by steps as the scaling rises
     b.Edit(IDC_edtFromPage, "", 103, 46, 40, 21);
     b.Label(IDC_lblTo, "&to:", 150, 50, 16, 14);
     b.Edit(IDC_edtToPage, "", 168, 46, 40, 21);

@@ -388,11 +388,8 @@ LRESULT TEditForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_DPICHANGED: {
       const auto* r = reinterpret_cast<const RECT*>(lp);
-      SetLayoutDpi(hwnd(), LOWORD(wp));
-      SetWindowPos(hwnd(), nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
       maxHeight_ = std::max(maxHeight_, static_cast<int>(r->bottom - r->top));
-      RelayoutTree(hwnd(), LOWORD(wp));
+      ApplyDpiChange(hwnd(), wp, lp);
       Layout();
       return 0;
     }
