@@ -130,6 +130,14 @@ SIZE WindowSizeForClient(int clientW, int clientH, DWORD style, DWORD exStyle, i
   return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
+void SetClientSize(HWND hwnd, int w, int h) {
+  RECT outer, client;
+  GetWindowRect(hwnd, &outer);
+  GetClientRect(hwnd, &client);
+  SetWindowPos(hwnd, nullptr, 0, 0, w + (outer.right - outer.left) - client.right,
+               h + (outer.bottom - outer.top) - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 int MetricForDpi(int index, int dpi) {
   using MetricForDpiFn = int(WINAPI*)(int, UINT);
   static const auto metricForDpi = User32Function<MetricForDpiFn>("GetSystemMetricsForDpi");

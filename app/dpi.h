@@ -47,6 +47,8 @@ int ApplyDpiChange(HWND topLevel, WPARAM wp, LPARAM lp);
 
 // The outer size of a top-level window whose client area is the design size at its DPI.
 SIZE WindowSizeForClient(int clientW, int clientH, DWORD style, DWORD exStyle, int dpi);
+// Sizes a window so that its client area has this size (in pixels), with the frame it has now.
+void SetClientSize(HWND hwnd, int w, int h);
 // The same metric of the system (SM_CXVSCROLL, ...) at `dpi`.
 int MetricForDpi(int index, int dpi);
 

@@ -96,8 +96,7 @@ TMainForm::~TMainForm() {
 
 void TMainForm::FitToDpi(int dpi) {
   SetLayoutDpi(hwnd(), dpi);
-  const SIZE size = WindowSizeForClient(kClientWidth, kClientHeight, kStyle, kExStyle, dpi);
-  SetWindowPos(hwnd(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetClientSize(hwnd(), Scale(kClientWidth, dpi), Scale(kClientHeight, dpi));
   SetWindowIcons(hwnd(), dpi);
 }
 

@@ -138,6 +138,46 @@ std::vector<Control> ControlsAt(DWORD dpi, std::vector<std::string>& misfits) {
   return controls;
 }
 
+// Every control of the running program where the design (the controls at 96 DPI) puts it at this DPI, within a
+// pixel per 96 DPI; its captions fit; the client area is the design's.
+void ExpectLaidOutAt(const Program& p, const std::vector<Control>& design, int dpi) {
+  const std::vector<Control> scaled = Controls(p);
+  ASSERT_EQ(scaled.size(), design.size());
+  const double tolerance = dpi / 96.0;
+  for (std::size_t i = 0; i < design.size(); ++i) {
+    const Control& d = design[i];
+    const Control& s = scaled[i];
+    ASSERT_EQ(s.path, d.path);
+    // A page of kind buttons fills what the tab control leaves inside its frame, whose borders Windows draws at the
+    // same width at every scaling: the page lies within that area.
+    const int id = GetDlgCtrlID(s.hwnd);
+    if (id == IDC_Standard || id == IDC_Shell) {
+      RECT tabs;
+      GetWindowRect(p.Ctl(IDC_PageControl), &tabs);
+      MapWindowPoints(nullptr, GetParent(s.hwnd), reinterpret_cast<POINT*>(&tabs), 2);
+      RECT area{0, 0, tabs.right - tabs.left, tabs.bottom - tabs.top};
+      SendMessageA(p.Ctl(IDC_PageControl), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+      OffsetRect(&area, tabs.left, tabs.top);
+      RECT inside;
+      EXPECT_TRUE(IntersectRect(&inside, &s.rect, &area) && EqualRect(&inside, &s.rect)) << s.path;
+      continue;
+    }
+    const LONG want[4] = {d.rect.left, d.rect.top, d.rect.right, d.rect.bottom};
+    const LONG got[4] = {s.rect.left, s.rect.top, s.rect.right, s.rect.bottom};
+    for (int e = 0; e < 4; ++e) {
+      // A combo box is as high as its font makes it: only its width is the design's.
+      if (d.cls == "ComboBox" && e == 3) continue;
+      EXPECT_LE(std::fabs(got[e] - want[e] * dpi / 96.0), tolerance)
+          << d.path << " edge " << e << ": " << got[e] << " at " << dpi << " DPI, " << want[e] << " at 96";
+    }
+  }
+  EXPECT_EQ(CaptionsThatDoNotFit(scaled, dpi), std::vector<std::string>{});
+  RECT client;
+  GetClientRect(p.main(), &client);
+  EXPECT_EQ(client.right, MulDiv(576, dpi, 96));
+  EXPECT_EQ(client.bottom, MulDiv(376, dpi, 96));
+}
+
 }  // namespace
 
 TEST(DisplayScaling, EveryControlStandsWhereItsDesignSaysAtEveryScaling) {
@@ -151,45 +191,29 @@ TEST(DisplayScaling, EveryControlStandsWhereItsDesignSaysAtEveryScaling) {
     ClearSettings();
     Program p;
     ASSERT_TRUE(p.main());
-    const std::vector<Control> scaled = Controls(p);
-    ASSERT_EQ(scaled.size(), design.size());
-    // Within a pixel per 96 DPI of the design rectangle at this DPI.
-    const double tolerance = dpi / 96.0;
-    for (std::size_t i = 0; i < design.size(); ++i) {
-      const Control& d = design[i];
-      const Control& s = scaled[i];
-      ASSERT_EQ(s.path, d.path);
-      // A page of kind buttons fills what the tab control leaves inside its frame, whose borders Windows draws at
-      // the same width at every scaling: the page lies within that area.
-      const int id = GetDlgCtrlID(s.hwnd);
-      if (id == IDC_Standard || id == IDC_Shell) {
-        RECT area;
-        GetWindowRect(p.Ctl(IDC_PageControl), &area);
-        MapWindowPoints(nullptr, GetParent(s.hwnd), reinterpret_cast<POINT*>(&area), 2);
-        OffsetRect(&area, -area.left, -area.top);
-        SendMessageA(p.Ctl(IDC_PageControl), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-        RECT tabs;
-        GetWindowRect(p.Ctl(IDC_PageControl), &tabs);
-        MapWindowPoints(nullptr, GetParent(s.hwnd), reinterpret_cast<POINT*>(&tabs), 2);
-        OffsetRect(&area, tabs.left, tabs.top);
-        RECT inside;
-        EXPECT_TRUE(IntersectRect(&inside, &s.rect, &area) && EqualRect(&inside, &s.rect)) << s.path;
-        continue;
-      }
-      const LONG want[4] = {d.rect.left, d.rect.top, d.rect.right, d.rect.bottom};
-      const LONG got[4] = {s.rect.left, s.rect.top, s.rect.right, s.rect.bottom};
-      for (int e = 0; e < 4; ++e) {
-        // A combo box is as high as its font makes it: only its width is the design's.
-        if (d.cls == "ComboBox" && e == 3) continue;
-        EXPECT_LE(std::fabs(got[e] - want[e] * dpi / 96.0), tolerance)
-            << d.path << " edge " << e << ": " << got[e] << " at " << dpi << " DPI, " << want[e] << " at 96";
-      }
-    }
-    EXPECT_EQ(CaptionsThatDoNotFit(scaled, static_cast<int>(dpi)), std::vector<std::string>{});
-    // The window's client area is the design's too.
-    RECT client;
-    GetClientRect(p.main(), &client);
-    EXPECT_EQ(client.right, MulDiv(576, static_cast<int>(dpi), 96));
-    EXPECT_EQ(client.bottom, MulDiv(376, static_cast<int>(dpi), 96));
+    ExpectLaidOutAt(p, design, static_cast<int>(dpi));
   }
+}
+
+// Moved to a monitor with another scaling, the window takes the rectangle Windows suggests and lays itself out again
+// from the design: as if it had started there.
+TEST(DisplayScaling, AMoveToAnotherScalingLaysTheWindowOutAgain) {
+  std::vector<std::string> misfits;
+  const std::vector<Control> design = ControlsAt(96, misfits);
+  ClearSettings();
+  Program p;
+  ASSERT_TRUE(p.main());
+  RECT r;
+  GetWindowRect(p.main(), &r);
+  r.right = r.left + (r.right - r.left) * 3 / 2;
+  r.bottom = r.top + (r.bottom - r.top) * 3 / 2;
+  // The suggested rectangle travels in the program's memory, as Windows passes it.
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, p.pid());
+  ASSERT_TRUE(process);
+  void* remote = VirtualAllocEx(process, nullptr, sizeof r, MEM_COMMIT, PAGE_READWRITE);
+  ASSERT_TRUE(remote && WriteProcessMemory(process, remote, &r, sizeof r, nullptr));
+  SendMessageA(p.main(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(remote));
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  ExpectLaidOutAt(p, design, 144);
 }
