@@ -10,11 +10,11 @@
 #include "about/about_core.h"
 #include "about/system_info.h"
 #include "about/vkcontrols.h"
+#include "app/dpi.h"
 #include "app/form.h"
 #include "app/gdi_cache.h"
 #include "app/help.h"
 #include "app/help_core.h"
-#include "app/gdi_cache.h"
 #include "app/text.h"
 #include "app/win_util.h"
 #include "app/window.h"
@@ -108,24 +108,34 @@ class TAboutBox : public Window, public KeyPreview {
   void CreateAcknowledgementsPage(HWND page, int width);
   void SelectPage(Page page);
   void RemoveCaption();
-  void ShowProductImage();
+  void ShowPictures();
+  // Hands the picture to its label and deletes the copy that the label kept of the one before, if it made one.
+  void SetPicture(HBITMAP picture);
+  // The strips fill the client area's width, the pages what is between them, at every DPI.
+  void AlignPanels();
+  // The labels that take the size of their text, placed after it (the menu strip's, Help, OK).
+  void PlaceLabels();
+  void DpiChanged(int dpi, const RECT& suggested);
   void ReadVersion();
   void ReadSystemInfo();
   bool PressMnemonic(char key);
   void Close();
 
-  HFONT Font(const char* face, int height, bool bold, bool italic = false);
+  int Dpi() const { return DpiOf(hwnd()); }
+  HFONT Font(const char* face, int height, bool bold);
   // The font at the design height, or smaller where a substitute for a missing face would not fit the text in.
   HFONT FittingFont(const char* face, int height, bool bold, const char* text, int width);
+  TvkPanel* Panel(int id, int x, int y, int w, int h);
   HWND Label(HWND parent, int id, const char* text, int x, int y, int w, int h, HFONT font, DWORD extra = 0);
   TvkURL* Link(HWND parent, int id, const char* caption, const char* url, int x, int y, int height);
+  // Puts a label that sizes itself at design position x, y and records its design rectangle.
+  void Anchor(HWND label, int x, int y);
   HWND Item(int id) const { return FindControl(hwnd(), id); }
 
   HWND owner_;
   TvkPanel* title_ = nullptr;
   Page page_ = Page::General;
-  std::vector<ScopedGdiObj> fonts_;  // the fonts of the plain labels, released with the window
-  ScopedIcon icon_;
+  HBITMAP picture_ = nullptr;  // the cached picture last given to the acknowledgement label
   std::string processor_;  // the processor's identifier
   std::unique_ptr<ClockMeasurement> clock_;
 };
@@ -135,16 +145,18 @@ TAboutBox::TAboutBox(HWND owner) : owner_(owner) {
   // The class keeps its brush for the whole run.
   static const WindowClass kClass{L"TAboutBox", 0, CreateSolidBrush(ToRgb(kBackground)),
                                   LoadIconW(instance, MAKEINTRESOURCEW(IDI_QUILLMARK))};
-  // The form as designed: a dialog of 440 by 295 with a caption, which creation then takes away.
+  // The form as designed: a dialog of 440 by 295 with a caption, which creation then takes away; at the owner's DPI.
+  const int dpi = owner ? DpiOf(owner) : SystemDpi();
   if (!Create(kClass, WS_EX_DLGMODALFRAME, "About Quillmark for Delphi",
-              WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, kDesignWidth, kDesignHeight, owner,
-              nullptr))
+              WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, Scale(kDesignWidth, dpi),
+              Scale(kDesignHeight, dpi), owner, nullptr))
     throw AppError("Cannot create the About window");
+  SetLayoutDpi(hwnd(), dpi);
   CreateControls();
   SelectPage(Page::General);
   RemoveCaption();
   SelectPage(Page::General);
-  ShowProductImage();
+  ShowPictures();
   ReadVersion();
   ReadSystemInfo();
 }
@@ -152,44 +164,57 @@ TAboutBox::TAboutBox(HWND owner) : owner_(owner) {
 TAboutBox::~TAboutBox() {
   clock_.reset();  // a measurement still running stops here and posts nothing to the window that goes next
   if (HWND window = hwnd()) {
+    SetPicture(nullptr);
     DestroyWindow(window);
     ForgetControls(window);
   }
 }
 
-HFONT TAboutBox::Font(const char* face, int height, bool bold, bool italic) {
-  VkFont font = MakeFont(face, height, bold, vk::clBlack);
-  font.italic = italic;
-  const LOGFONTW lf = font.Logical();
-  fonts_.emplace_back(CreateFontIndirectW(&lf));
-  return static_cast<HFONT>(fonts_.back().get());
+HFONT TAboutBox::Font(const char* face, int height, bool bold) {
+  return DesignFont(Wide(face).c_str(), height, bold ? FW_BOLD : FW_NORMAL, false, Dpi());
 }
 
 HFONT TAboutBox::FittingFont(const char* face, int height, bool bold, const char* text, int width) {
   ScopedGetDC dc(nullptr);
+  const std::wstring wide = Wide(text);
   for (int h = height;; ++h) {
     HFONT font = Font(face, h, bold);
     SIZE extent{};
     {
       ScopedSelectObject select(dc.get(), font);
-      const std::wstring wide = Wide(text);
       GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &extent);
     }
-    if (extent.cx <= width || h >= -8) return font;
-    fonts_.pop_back();  // too wide: a pixel smaller
+    if (extent.cx <= Scale(width, Dpi()) || h >= -8) return font;  // too wide: a pixel smaller
   }
 }
 
+TvkPanel* TAboutBox::Panel(int id, int x, int y, int w, int h) {
+  TvkPanel* panel = TvkPanel::Create(hwnd(), id, 0, 0, 0, 0);
+  if (!panel) throw AppError("Cannot create the About window");
+  PlaceDesign(panel->hwnd(), x, y, w, h);
+  return panel;
+}
+
 HWND TAboutBox::Label(HWND parent, int id, const char* text, int x, int y, int w, int h, HFONT font, DWORD extra) {
-  HWND label = CreateWindowExW(0, L"STATIC", Wide(text).c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX | extra, x, y, w, h, parent,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                               nullptr);
+  HWND label = CreateWindowExW(0, L"STATIC", Wide(text).c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX | extra, 0, 0, 0,
+                               0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                               GetModuleHandleW(nullptr), nullptr);
+  PlaceDesign(label, x, y, w, h);
   SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return label;
 }
 
+void TAboutBox::Anchor(HWND label, int x, int y) {
+  const int dpi = Dpi();
+  SetWindowPos(label, nullptr, Scale(x, dpi), Scale(y, dpi), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT r;
+  GetClientRect(label, &r);
+  // The size is the text's at this DPI; at another the label measures itself again (WM_DPICHANGED_AFTERPARENT).
+  SetDesignRect(label, x, y, Unscale(r.right, dpi), Unscale(r.bottom, dpi));
+}
+
 TvkURL* TAboutBox::Link(HWND parent, int id, const char* caption, const char* url, int x, int y, int height) {
-  TvkURL* link = TvkURL::Create(parent, id, x, y);
+  TvkURL* link = TvkURL::Create(parent, id, 0, 0);
   if (!link) return nullptr;
   link->URL = url;
   // Hyperlinks are blue and turn red while the mouse is over them.
@@ -199,16 +224,18 @@ TvkURL* TAboutBox::Link(HWND parent, int id, const char* caption, const char* ur
   font.color = vk::clRed;
   link->SetHotFont(font);
   link->SetCaption(caption);
+  Anchor(link->hwnd(), x, y);
   return link;
 }
 
 void TAboutBox::CreateControls() {
+  // The client area in design pixels: the window's size was scaled, its frame is the system's.
   RECT client;
   GetClientRect(hwnd(), &client);
-  const int width = client.right;
-  const int height = client.bottom;
+  const int width = Unscale(client.right, Dpi());
+  const int height = Unscale(client.bottom, Dpi());
 
-  title_ = TvkPanel::Create(hwnd(), IDC_pnlTitle, 0, 0, width, kTitleHeight);
+  title_ = Panel(IDC_pnlTitle, 0, 0, width, kTitleHeight);
   title_->SetBevelOuter(vk::bvNone);
   title_->SetAlignment(vk::taLeftJustify);
   VkFont titleFont = MakeFont("Arial", -21, false, vk::clWhite);
@@ -219,7 +246,7 @@ void TAboutBox::CreateControls() {
   title_->SetColorEnd(vk::clAqua);
   title_->SetColorShadow(vk::clNavy);
 
-  TvkPanel* menu = TvkPanel::Create(hwnd(), IDC_pnlMenu, 0, kTitleHeight, width, kMenuHeight);
+  TvkPanel* menu = Panel(IDC_pnlMenu, 0, kTitleHeight, width, kMenuHeight);
   menu->SetColor(vk::clBlack);
   menu->SetColorStart(vk::clBlack);
   menu->SetBackGroundEffect(vk::bdFlat);
@@ -227,9 +254,8 @@ void TAboutBox::CreateControls() {
   const VkFont menuFont = MakeFont("Arial", -12, true, kBackground);
   VkFont menuHot = menuFont;
   menuHot.color = vk::clWhite;
-  int x = 10;
   for (const MenuItem& item : kMenu) {
-    TvkLabel* label = TvkLabel::Create(menu->hwnd(), item.id, item.caption, x, 3);
+    TvkLabel* label = TvkLabel::Create(menu->hwnd(), item.id, item.caption, 0, 0);
     if (!label) continue;
     label->SetFont(menuFont);
     label->SetHotFont(menuHot);
@@ -242,17 +268,12 @@ void TAboutBox::CreateControls() {
         case Page::Acknowledgements: lblAcknowledgementsClick(); break;
       }
     };
-    RECT r;
-    GetClientRect(label->hwnd(), &r);
-    SetWindowPos(label->hwnd(), nullptr, x, (kMenuHeight - r.bottom) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    x += r.right + 18;
   }
 
   const int pagesTop = kTitleHeight + kMenuHeight;
   const int pageHeight = height - pagesTop - kBottomHeight;
   for (const PageInfo& info : kPages) {
-    TvkPanel* page = TvkPanel::Create(hwnd(), info.panelId, 0, pagesTop, width, pageHeight);
+    TvkPanel* page = Panel(info.panelId, 0, pagesTop, width, pageHeight);
     page->SetColor(vk::clWhite);
     page->SetColorStart(vk::clWhite);
     page->SetBackGroundEffect(vk::bdFlat);
@@ -266,7 +287,7 @@ void TAboutBox::CreateControls() {
     }
   }
 
-  TvkPanel* bottom = TvkPanel::Create(hwnd(), IDC_pnlBottom, 0, height - kBottomHeight, width, kBottomHeight);
+  TvkPanel* bottom = Panel(IDC_pnlBottom, 0, height - kBottomHeight, width, kBottomHeight);
   bottom->SetColor(clWindow);
   bottom->SetColorStart(clWindow);
   bottom->SetBackGroundEffect(vk::bdFlat);
@@ -274,36 +295,76 @@ void TAboutBox::CreateControls() {
   const VkFont bottomFont = MakeFont("Arial", -16, true, clWindowText);
   VkFont bottomHot = bottomFont;
   bottomHot.color = vk::clBlue;
-  if (TvkLabel* help = TvkLabel::Create(bottom->hwnd(), IDC_vkLabel2, "Help", 16, 11)) {
+  if (TvkLabel* help = TvkLabel::Create(bottom->hwnd(), IDC_vkLabel2, "Help", 0, 0)) {
     help->SetFont(bottomFont);
     help->SetHotFont(bottomHot);
     help->OnClick = [this](TvkLabel&) { vkLabel2Click(); };
   }
-  if (TvkLabel* ok = TvkLabel::Create(bottom->hwnd(), IDC_lblOK, "OK", 0, 11)) {
+  if (TvkLabel* ok = TvkLabel::Create(bottom->hwnd(), IDC_lblOK, "OK", 0, 0)) {
     ok->SetFont(bottomFont);
     ok->SetHotFont(bottomHot);
-    RECT r;
-    GetClientRect(ok->hwnd(), &r);
-    SetWindowPos(ok->hwnd(), nullptr, width - 16 - r.right, 11, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ok->OnClick = [this](TvkLabel&) { lblOKClick(); };
+  }
+  AlignPanels();
+  PlaceLabels();
+}
+
+void TAboutBox::AlignPanels() {
+  const int dpi = Dpi();
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  const int w = client.right;
+  const int h = client.bottom;
+  const int pagesTop = Scale(kTitleHeight + kMenuHeight, dpi);
+  const int bottom = Scale(kBottomHeight, dpi);
+  auto place = [](HWND panel, int x, int y, int cx, int cy) {
+    SetWindowPos(panel, nullptr, x, y, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  };
+  place(Item(IDC_pnlTitle), 0, 0, w, Scale(kTitleHeight, dpi));
+  place(Item(IDC_pnlMenu), 0, Scale(kTitleHeight, dpi), w, Scale(kMenuHeight, dpi));
+  for (const PageInfo& info : kPages) place(Item(info.panelId), 0, pagesTop, w, h - pagesTop - bottom);
+  place(Item(IDC_pnlBottom), 0, h - bottom, w, bottom);
+}
+
+void TAboutBox::PlaceLabels() {
+  const int dpi = Dpi();
+  auto designSize = [dpi](HWND label) {
+    RECT r{};
+    if (label) GetClientRect(label, &r);
+    return SIZE{Unscale(r.right, dpi), Unscale(r.bottom, dpi)};
+  };
+  int x = 10;
+  for (const MenuItem& item : kMenu) {
+    HWND label = Item(item.id);
+    if (!label) continue;
+    const SIZE size = designSize(label);
+    Anchor(label, x, (kMenuHeight - size.cy) / 2);
+    x += size.cx + 18;
+  }
+  if (HWND help = Item(IDC_vkLabel2)) Anchor(help, 16, 11);
+  if (HWND ok = Item(IDC_lblOK)) {
+    RECT bottom;
+    GetClientRect(Item(IDC_pnlBottom), &bottom);
+    Anchor(ok, Unscale(bottom.right, dpi) - 16 - designSize(ok).cx, 11);
   }
 }
 
 void TAboutBox::CreateGeneralPage(HWND page, int width) {
-  Label(page, IDC_ProductImage, "", 16, 14, 48, 48, FormFont(), SS_ICON | SS_CENTERIMAGE);
+  const int dpi = Dpi();
+  Label(page, IDC_ProductImage, "", 16, 14, 48, 48, FormFont(dpi), SS_ICON | SS_CENTERIMAGE);
   Label(page, IDC_ProductName, "Quillmark for Delphi", 76, 12, width - 88, 32, Font("Impact", -24, false));
-  Label(page, IDC_Version, "Version", 76, 46, width - 88, 18, BoldFont(-13));
-  Label(page, IDC_lblContact, "Contact points:", 16, 78, 200, 14, BoldFont(-11));
-  Label(page, IDC_lblInternet, "Internet:", 28, 96, 54, 14, FormFont());
+  Label(page, IDC_Version, "Version", 76, 46, width - 88, 18, BoldFont(-13, dpi));
+  Label(page, IDC_lblContact, "Contact points:", 16, 78, 200, 14, BoldFont(-11, dpi));
+  Label(page, IDC_lblInternet, "Internet:", 28, 96, 54, 14, FormFont(dpi));
   Link(page, IDC_vkURL1, kSiteURL, kSiteURL, 84, 96, -11);
-  Label(page, IDC_lblEMail, "E-mail:", 28, 112, 54, 14, FormFont());
+  Label(page, IDC_lblEMail, "E-mail:", 28, 112, 54, 14, FormFont(dpi));
   Link(page, IDC_vkURL2, kMailAddress, kMailURL, 84, 112, -11);
-  Label(page, IDC_lblNotice, kNotice, 16, 134, width - 32, 14, FormFont());
-  Label(page, IDC_lblAddress, kAddress, 16, 150, width - 32, 14, FormFont());
+  Label(page, IDC_lblNotice, kNotice, 16, 134, width - 32, 14, FormFont(dpi));
+  Label(page, IDC_lblAddress, kAddress, 16, 150, width - 32, 14, FormFont(dpi));
 }
 
 void TAboutBox::CreateUpdatePage(HWND page) {
-  Label(page, IDC_lblVisit, "Visit our site", 24, 34, 300, 18, BoldFont(-13));
+  Label(page, IDC_lblVisit, "Visit our site", 24, 34, 300, 18, BoldFont(-13, Dpi()));
   Link(page, IDC_vkURL4, kSiteURL, kSiteURL, 24, 58, -13);
   Label(page, IDC_lblUpdates, " for the most current updates of Quillmark for Delphi.", 24, 82, 380, 18,
         Font("MS Sans Serif", -13, false));
@@ -330,14 +391,13 @@ void TAboutBox::CreateSysInfoPage(HWND page, int width) {
     Label(page, row.captionId, row.caption, 16, y, kCaptionWidth, 14,
           FittingFont("MS Sans Serif", -11, true, row.caption, kCaptionWidth), SS_LEFTNOWORDWRAP);
     // A long value (a processor's name, a 64-bit address space) takes a second line.
-    Label(page, row.valueId, row.design, kValueLeft, y, width - kValueLeft - 10, 26, FormFont());
+    Label(page, row.valueId, row.design, kValueLeft, y, width - kValueLeft - 10, 26, FormFont(Dpi()));
     y += 26;
   }
 }
 
 void TAboutBox::CreateAcknowledgementsPage(HWND page, int width) {
-  HWND picture = Label(page, IDC_imgDelphi, "", 14, 10, 120, 144, FormFont(), SS_BITMAP);
-  SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(Picture(IDB_ACKNOWLEDGEMENT)));
+  Label(page, IDC_imgDelphi, "", 14, 10, 120, 144, FormFont(Dpi()), SS_BITMAP);
   const int left = 140;
   const int w = width - 16 - left;
   struct Line {
@@ -379,14 +439,36 @@ void TAboutBox::RemoveCaption() {
   SetWindowLongW(hwnd(), GWL_STYLE, GetWindowLongW(hwnd(), GWL_STYLE) & ~WS_CAPTION);
   RECT r;
   GetWindowRect(hwnd(), &r);
-  SetWindowPos(hwnd(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top - GetSystemMetrics(SM_CYCAPTION),
+  SetWindowPos(hwnd(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top - MetricForDpi(SM_CYCAPTION, Dpi()),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-void TAboutBox::ShowProductImage() {
-  icon_.reset(static_cast<HICON>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUILLMARK), IMAGE_ICON, 32, 32, 0)));
-  SendMessageW(Item(IDC_ProductImage), STM_SETICON, reinterpret_cast<WPARAM>(icon_.get()), 0);
+void TAboutBox::ShowPictures() {
+  // Both are kept for the run (gdi_cache), drawn for this DPI.
+  const int dpi = Dpi();
+  SendMessageW(Item(IDC_ProductImage), STM_SETICON, reinterpret_cast<WPARAM>(ProgramIcon(Scale(32, dpi))), 0);
+  SetPicture(Picture(IDB_ACKNOWLEDGEMENT, dpi));
+}
+
+void TAboutBox::SetPicture(HBITMAP picture) {
+  // The themed static control keeps a copy of a bitmap with alpha and hands it back on the next STM_SETIMAGE; the
+  // copy is ours to delete, the cached picture is not.
+  const auto old = reinterpret_cast<HGDIOBJ>(
+      SendMessageW(Item(IDC_imgDelphi), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture)));
+  if (old && old != picture_) DeleteObject(old);
+  picture_ = picture;
+}
+
+void TAboutBox::DpiChanged(int dpi, const RECT& suggested) {
+  // Moved to a monitor with another scaling: the size Windows suggests, everything placed again from the design.
+  SetLayoutDpi(hwnd(), dpi);
+  SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  RelayoutTree(hwnd(), dpi);
+  AlignPanels();
+  PlaceLabels();
+  ShowPictures();
+  InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void TAboutBox::ReadVersion() {
@@ -462,6 +544,9 @@ LRESULT TAboutBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_CLOSE:
       Close();
+      return 0;
+    case WM_DPICHANGED:
+      DpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
       return 0;
     case kClockMeasuredMessage:
       if (clock_) SetText(Item(IDC_Processor), ProcessorText(processor_, clock_->megahertz(), DecimalSeparator()));

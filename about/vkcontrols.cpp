@@ -5,6 +5,7 @@
 #include <cstring>
 #include <utility>
 
+#include "app/dpi.h"
 #include "app/text.h"
 #include "app/win_util.h"
 #include "app/window.h"
@@ -55,9 +56,9 @@ SIZE BitmapSize(HBITMAP bitmap) {
 
 }  // namespace
 
-LOGFONTW VkFont::Logical() const {
+LOGFONTW VkFont::Logical(int dpi) const {
   LOGFONTW lf{};
-  lf.lfHeight = height;
+  lf.lfHeight = Scale(height, dpi);
   lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
   lf.lfItalic = italic;
   lf.lfUnderline = underline;
@@ -119,7 +120,7 @@ void TvkPanel::SetColorStart(vk::TColor value) {
 void TvkPanel::SetColorEnd(vk::TColor value) { colorEnd_ = value; Repaint(); }
 void TvkPanel::SetColorShadow(vk::TColor value) { colorShadow_ = value; Repaint(); }
 
-vk::PanelLook TvkPanel::Look() const {
+vk::PanelLook TvkPanel::Look(int dpi) const {
   RECT r;
   GetClientRect(hwnd(), &r);
   vk::PanelLook look;
@@ -127,15 +128,17 @@ vk::PanelLook TvkPanel::Look() const {
   look.height = r.bottom;
   look.bevelOuter = bevelOuter_;
   look.bevelInner = bevelInner_;
-  look.bevelWidth = bevelWidth_;
-  look.borderWidth = borderWidth_;
+  // The bevels and the border are as wide at every scaling as they look at 96 DPI.
+  look.bevelWidth = Scale(bevelWidth_, dpi);
+  look.borderWidth = Scale(borderWidth_, dpi);
   look.color = color_;
   look.ctl3d = ctl3d_;
   return look;
 }
 
 void TvkPanel::Paint(HDC dc) {
-  const vk::PanelLook look = Look();
+  const int dpi = DpiOf(hwnd());
+  const vk::PanelLook look = Look(dpi);
   const int width = look.width;
   const int height = look.height;
   const RECT all{0, 0, width, height};
@@ -144,7 +147,7 @@ void TvkPanel::Paint(HDC dc) {
   vk::Rect inside;
   FillWith(dc, all, ToRgb(color_));
   DrawRuns(dc, vk::PlainPanelFrame(look, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW), &inside));
-  const LOGFONTW logical = font_.Logical();
+  const LOGFONTW logical = font_.Logical(dpi);
   ScopedGdiObj font(CreateFontIndirectW(&logical));
   ScopedSelectObject selectFont(dc, font.get());
   const std::wstring caption = Wide(Caption());
@@ -161,7 +164,7 @@ void TvkPanel::Paint(HDC dc) {
 
   // 2. The background.
   if (vk::IsBitmapEffect(effect_)) {
-    PaintBitmap(dc, width, height);
+    PaintBitmap(dc, look);
   } else if (effect_ == vk::bdFlat) {
     FillWith(dc, all, ToRgb(colorStart_));
   } else {
@@ -172,13 +175,15 @@ void TvkPanel::Paint(HDC dc) {
   }
 
   // 3. and 4. The caption with its effect.
-  PaintCaption(dc, width, height);
+  PaintCaption(dc, look, dpi);
 
   // 5. The bevels over everything.
   DrawRuns(dc, vk::PanelBevels(look));
 }
 
-void TvkPanel::PaintBitmap(HDC dc, int width, int height) {
+void TvkPanel::PaintBitmap(HDC dc, const vk::PanelLook& look) {
+  const int width = look.width;
+  const int height = look.height;
   HBITMAP bitmap = static_cast<HBITMAP>(bitmap_.get());
   const SIZE size = BitmapSize(bitmap);
   if (size.cx <= 0 || size.cy <= 0) {
@@ -186,7 +191,7 @@ void TvkPanel::PaintBitmap(HDC dc, int width, int height) {
     FillWith(dc, all, ToRgb(colorStart_));
     return;
   }
-  const int inset = vk::BitmapInset(ctl3d_, bevelWidth_, borderWidth_);
+  const int inset = vk::BitmapInset(ctl3d_, look.bevelWidth, look.borderWidth);
   HDC mem = CreateCompatibleDC(dc);
   {
     ScopedSelectObject select(mem, bitmap);
@@ -202,13 +207,14 @@ void TvkPanel::PaintBitmap(HDC dc, int width, int height) {
   DeleteDC(mem);
 }
 
-void TvkPanel::PaintCaption(HDC dc, int width, int height) {
+void TvkPanel::PaintCaption(HDC dc, const vk::PanelLook& look, int dpi) {
   const std::wstring caption = Wide(Caption());
   if (caption.empty()) return;
   SIZE t{};
   GetTextExtentPoint32W(dc, L"^_", 2, &t);
   const vk::CaptionAnchor anchor =
-      vk::CaptionAnchorOf(rotation_, alignment_, vertAlign_, width, height, borderWidth_, bevelWidth_, t.cy);
+      vk::CaptionAnchorOf(rotation_, alignment_, vertAlign_, look.width, look.height, look.borderWidth,
+                          look.bevelWidth, t.cy);
   const UINT align = anchor.align == vk::TextAlign::Left    ? TA_LEFT
                      : anchor.align == vk::TextAlign::Right ? TA_RIGHT
                                                             : TA_CENTER;
@@ -219,7 +225,7 @@ void TvkPanel::PaintCaption(HDC dc, int width, int height) {
   const std::wstring text = Wide(escapement ? vk::RotatedCaption(Caption()) : Caption());
   ScopedGdiObj rotated;
   if (escapement) {
-    LOGFONTW lf = font_.Logical();
+    LOGFONTW lf = font_.Logical(dpi);
     lf.lfEscapement = escapement;
     lf.lfOrientation = escapement;
     rotated.reset(CreateFontIndirectW(&lf));
@@ -230,7 +236,7 @@ void TvkPanel::PaintCaption(HDC dc, int width, int height) {
     if (pass.color == vk::PassColor::Shadow) colour = ToRgb(colorShadow_);
     else if (pass.color == vk::PassColor::Black) colour = RGB(0, 0, 0);
     SetTextColor(dc, colour);
-    TextOutW(dc, anchor.x + pass.dx, anchor.y + pass.dy, text.c_str(), static_cast<int>(text.size()));
+    TextOutW(dc, anchor.x + Scale(pass.dx, dpi), anchor.y + Scale(pass.dy, dpi), text.c_str(), static_cast<int>(text.size()));
   }
   SetTextAlign(dc, oldAlign);
 }
@@ -262,6 +268,9 @@ LRESULT TvkPanel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
       InvalidateRect(hwnd(), nullptr, FALSE);
       break;
+    case WM_DPICHANGED_AFTERPARENT:
+      InvalidateRect(hwnd(), nullptr, FALSE);
+      return 0;
     case WM_SETTEXT: {
       const LRESULT result = Default(msg, wp, lp);
       InvalidateRect(hwnd(), nullptr, FALSE);
@@ -327,10 +336,12 @@ void TvkLabel::SetColor(vk::TColor value) {
 }
 
 HFONT TvkLabel::CurrentFont() {
-  if (!fontHandle_ || !(fontHandleOf_ == font_)) {
-    const LOGFONTW lf = font_.Logical();
+  const int dpi = DpiOf(hwnd());
+  if (!fontHandle_ || !(fontHandleOf_ == font_) || fontHandleDpi_ != dpi) {
+    const LOGFONTW lf = font_.Logical(dpi);
     fontHandle_.reset(CreateFontIndirectW(&lf));
     fontHandleOf_ = font_;
+    fontHandleDpi_ = dpi;
   }
   return static_cast<HFONT>(fontHandle_.get());
 }
@@ -392,7 +403,8 @@ void TvkLabel::PaintLabel(HDC dc) {
   }
   if (!IsWindowEnabled(hwnd())) {
     RECT shifted = r;
-    OffsetRect(&shifted, 1, 1);
+    const int offset = Scale(1, DpiOf(hwnd()));
+    OffsetRect(&shifted, offset, offset);
     SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
     DrawTextW(dc, caption.c_str(), -1, &shifted, flags);
     SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
@@ -452,6 +464,9 @@ LRESULT TvkLabel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       Changed();
       return result;
     }
+    case WM_DPICHANGED_AFTERPARENT:
+      Changed();  // the font at the new DPI, and the size that it takes
+      return 0;
     case WM_ENABLE:
       InvalidateRect(hwnd(), nullptr, FALSE);
       return 0;

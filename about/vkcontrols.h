@@ -17,7 +17,8 @@
 
 namespace qm {
 
-// A font as the controls keep it. A negative height is the character height in pixels.
+// A font as the controls keep it. A negative height is the character height in pixels at 96 DPI; the controls draw
+// it at the DPI of their window.
 struct VkFont {
   std::string name = "MS Sans Serif";
   int height = -11;
@@ -28,7 +29,7 @@ struct VkFont {
   vk::TColor color = vk::clBlack;
   BYTE charset = DEFAULT_CHARSET;
 
-  LOGFONTW Logical() const;
+  LOGFONTW Logical(int dpi) const;
   bool operator==(const VkFont&) const = default;
 };
 
@@ -69,9 +70,9 @@ class TvkPanel : public Window {
  private:
   TvkPanel() : Window(Lifetime::OwnedByWindow) {}
   void Repaint();
-  vk::PanelLook Look() const;
-  void PaintBitmap(HDC dc, int width, int height);
-  void PaintCaption(HDC dc, int width, int height);
+  vk::PanelLook Look(int dpi) const;
+  void PaintBitmap(HDC dc, const vk::PanelLook& look);
+  void PaintCaption(HDC dc, const vk::PanelLook& look, int dpi);
 
   vk::TAlignment alignment_ = vk::taCenter;
   vk::TPanelBevel bevelInner_ = vk::bvNone;
@@ -135,6 +136,7 @@ class TvkLabel : public Window {
   VkFont savedFont_;
   ScopedGdiObj fontHandle_;
   VkFont fontHandleOf_;
+  int fontHandleDpi_ = 0;
   vk::TAlignment alignment_ = vk::taLeftJustify;
   bool autoSize_ = true;
   vk::TColor color_ = clBtnFace;

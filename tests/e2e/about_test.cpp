@@ -162,6 +162,72 @@ TEST_F(AboutWindow, OpensCaptionLessCentredAndModalOnTheGeneralPage) {
   EXPECT_EQ(WindowText(ChildById(about, IDC_lblOK)), "OK");
 }
 
+// Moved to a monitor at 200 %: the window takes the rectangle Windows suggests and lays everything out again from the
+// design, the labels measured in their fonts at the new DPI.
+TEST_F(AboutWindow, AtAnotherDpiItTakesTheSuggestedRectangleAndScalesTheDesign) {
+  Program p;
+  HWND about = OpenAbout(p);
+  ASSERT_TRUE(about);
+  // Relative to its parent.
+  auto rectOf = [&](int id) {
+    HWND control = ChildById(about, id);
+    RECT c;
+    GetWindowRect(control, &c);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&c), 2);
+    return c;
+  };
+  const RECT okBefore = rectOf(IDC_lblOK);
+  RECT designClient;
+  GetClientRect(about, &designClient);
+  RECT r;
+  GetWindowRect(about, &r);
+  RECT suggested{r.left - 100, r.top - 50, r.left - 100 + 2 * (r.right - r.left), r.top - 50 + 2 * (r.bottom - r.top)};
+  // The rectangle lives in the program's memory, as the one Windows sends does.
+  const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, p.pid());
+  ASSERT_TRUE(process);
+  void* remote = VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  ASSERT_TRUE(remote);
+  ASSERT_TRUE(WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr));
+  SendMessageA(about, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(remote));
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+
+  GetWindowRect(about, &r);
+  EXPECT_TRUE(EqualRect(&r, &suggested));
+  RECT client;
+  GetClientRect(about, &client);
+  struct Expected {
+    int id, left, top, width, height;  // twice the design
+  };
+  const Expected expected[] = {
+      {IDC_pnlTitle, 0, 0, client.right, 70},
+      {IDC_pnlMenu, 0, 70, client.right, 42},
+      {IDC_pnlBottom, 0, client.bottom - 84, client.right, 84},
+      {IDC_lblContact, 32, 156, 400, 28},
+      {IDC_Version, 152, 92, 2 * (designClient.right - 88), 36},
+  };
+  for (const Expected& e : expected) {
+    const RECT c = rectOf(e.id);
+    EXPECT_EQ(c.left, e.left) << e.id;
+    EXPECT_EQ(c.top, e.top) << e.id;
+    EXPECT_EQ(c.right - c.left, e.width) << e.id;
+    EXPECT_EQ(c.bottom - c.top, e.height) << e.id;
+  }
+  // OK keeps its 16 design pixels from the right edge, at about twice its old size.
+  const RECT ok = rectOf(IDC_lblOK);
+  EXPECT_EQ(ok.right, client.right - 32);
+  EXPECT_NEAR(ok.bottom - ok.top, 2 * (okBefore.bottom - okBefore.top), 2);
+  // The menu's labels stay in order, apart, inside the strip.
+  int right = 0;
+  for (int id : {IDC_lblGeneral, IDC_lblUpdate, IDC_lblSystemInfo, IDC_lblAcknowledgements}) {
+    const RECT l = rectOf(id);
+    EXPECT_GT(l.left, right) << id;
+    EXPECT_LE(l.bottom, 42) << id;
+    right = l.right;
+  }
+  EXPECT_LT(right, client.right);
+}
+
 TEST_F(AboutWindow, PageLabelsAndTheirLettersSwitchPagesAndTitles) {
   Program p;
   HWND about = OpenAbout(p);
