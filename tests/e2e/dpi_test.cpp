@@ -217,3 +217,31 @@ TEST(DisplayScaling, AMoveToAnotherScalingLaysTheWindowOutAgain) {
   CloseHandle(process);
   ExpectLaidOutAt(p, design, 144);
 }
+
+// The editor's pane heights are kept as design heights, so that they mean the same on every machine.
+TEST(DisplayScaling, TheEditorKeepsItsPaneHeightsAtTheDesignScaling) {
+  DisplayScaling scaling(144);
+  ClearSettings();
+  WriteSetting("UsesHt", "90");
+  WriteSetting("ImplHt", "150");
+  {
+    Program p;
+    ASSERT_TRUE(p.main());
+    p.PostClick(IDC_btnEdit);
+    HWND editor = p.WaitForWindow("TEditForm");
+    ASSERT_TRUE(editor);
+    auto height = [&](int id) {
+      RECT r{};
+      GetWindowRect(ChildById(editor, id), &r);
+      return r.bottom - r.top;
+    };
+    EXPECT_EQ(height(IDC_pnlUses), 135);
+    EXPECT_EQ(height(IDC_pnlImpl), 225);
+    ASSERT_TRUE(p.Close());
+  }
+  std::string value;
+  ASSERT_TRUE(ReadSetting("UsesHt", value));
+  EXPECT_EQ(value, "90");
+  ASSERT_TRUE(ReadSetting("ImplHt", value));
+  EXPECT_EQ(value, "150");
+}
