@@ -9,6 +9,7 @@
 
 #include "app/help_core.h"
 #include "app/text.h"
+#include "app/dpi.h"
 #include "app/gdi_cache.h"
 #include "app/win_util.h"
 #include "app/window.h"
@@ -236,22 +237,25 @@ class Popup : public Window {
     RECT r = paint.client();
     FillRect(dc, &r, GetSysColorBrush(COLOR_INFOBK));
     const std::string text = GetText(hwnd());
-    ScopedSelectObject font(dc, FormFont());
+    const int dpi = DpiOf(hwnd());
+    ScopedSelectObject font(dc, FormFont(dpi));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
-    InflateRect(&r, -kPaddingX, -kPaddingY);
+    InflateRect(&r, -Scale(kPaddingX, dpi), -Scale(kPaddingY, dpi));
     DrawTextW(dc, Wide(text).c_str(), -1, &r, DT_WORDBREAK | DT_NOPREFIX);
   }
 };
 
 void ShowPopup(HWND anchor, POINT at, bool belowAnchor, const std::string& text) {
-  RECT textRect{0, 0, kPopupTextWidth, 0};
+  // At the scaling of the window it explains.
+  const int dpi = DpiOf(anchor);
+  RECT textRect{0, 0, Scale(kPopupTextWidth, dpi), 0};
   {
     ScopedGetDC dc(nullptr);
-    ScopedSelectObject font(dc.get(), FormFont());
+    ScopedSelectObject font(dc.get(), FormFont(dpi));
     DrawTextW(dc.get(), Wide(text).c_str(), -1, &textRect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
   }
-  RECT frame{0, 0, textRect.right + 2 * kPaddingX, textRect.bottom + 2 * kPaddingY};
+  RECT frame{0, 0, textRect.right + 2 * Scale(kPaddingX, dpi), textRect.bottom + 2 * Scale(kPaddingY, dpi)};
   AdjustWindowRectEx(&frame, WS_POPUP | WS_BORDER, FALSE, WS_EX_TOOLWINDOW);
   const int w = frame.right - frame.left;
   const int h = frame.bottom - frame.top;
@@ -261,8 +265,8 @@ void ShowPopup(HWND anchor, POINT at, bool belowAnchor, const std::string& text)
   int x = at.x;
   int y = at.y;
   if (belowAnchor) {
-    x = anchorRect.left + 8;
-    y = anchorRect.bottom + 2;
+    x = anchorRect.left + Scale(8, dpi);
+    y = anchorRect.bottom + Scale(2, dpi);
   }
   // Keep the whole popup on the monitor of the control.
   MONITORINFO mi{};
