@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "app/accessible.h"
 #include "app/text.h"
 #include "app/win_util.h"
 
@@ -64,6 +65,9 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   }
   if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+  if (msg == WM_GETOBJECT) {
+    if (const LRESULT named = NamedObject(hwnd, wp, lp)) return named;
+  }
 
   LRESULT result = 0;
   bool failed = false;
@@ -78,6 +82,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     message = "Unexpected failure";
   }
   if (msg == WM_NCDESTROY) {
+    ForgetAccessibleName(hwnd);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;
     self->OnDestroyed();

@@ -1,5 +1,6 @@
 #include "dialogs/kind_panel.h"
 
+#include "app/accessible.h"
 #include "app/speed_button.h"
 #include "app/string_grid.h"
 #include "app/text.h"
@@ -11,6 +12,7 @@ void KindPanel::EnsureCreated() {
   created_ = true;
   Builder b(hwnd());
   CreateControls(b);
+  NameControls(hwnd());
 }
 
 void KindPanel::Test() {
@@ -20,31 +22,6 @@ void KindPanel::Test() {
 }
 
 namespace {
-// What the user knows a field by: the label before it, or else the group box around it; without "&" and ":".
-std::string FieldLabel(HWND field) {
-  std::string label;
-  HWND before = GetWindow(field, GW_HWNDPREV);
-  if (before && IsWindowClass(before, L"Static")) label = GetText(before);
-  if (label.empty()) {
-    RECT own{};
-    GetWindowRect(field, &own);
-    for (HWND h = GetWindow(field, GW_HWNDPREV); h && label.empty(); h = GetWindow(h, GW_HWNDPREV)) {
-      RECT group{};
-      GetWindowRect(h, &group);
-      if (IsWindowClass(h, L"Button") && (GetWindowLongW(h, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX &&
-          own.left >= group.left && own.right <= group.right && own.top >= group.top && own.bottom <= group.bottom)
-        label = GetText(h);
-    }
-  }
-  std::string clean;
-  for (char c : label)
-    if (c != '&') clean += c;
-  const auto first = clean.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  clean = clean.substr(first, clean.find_last_not_of(" :") - first + 1);
-  return clean;
-}
-
 // The texts a field holds: one for an edit or a combo box, every cell below the heading for a grid.
 std::vector<std::string> FieldTexts(HWND field) {
   std::vector<std::string> texts;

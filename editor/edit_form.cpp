@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "app/accessible.h"
 #include "app/builder.h"
 #include "app/dpi.h"
 #include "app/hints.h"
@@ -145,12 +146,15 @@ TEditForm::Pane TEditForm::CreatePane(int panelId, int headerId, int copyId, int
   p.copy = CreateSpeedButton(p.header, copyId, "", w - 2 * kBevel - kCopyButtonWidth, 0, kCopyButtonWidth,
                              kHeaderHeight, style);
   AddHint(p.copy, hint);
+  SetAccessibleName(p.copy, hint);
   Builder b(p.panel);
   p.memo = b.Memo(memoId, "", kBevel, kBevel + kHeaderHeight, w - 2 * kBevel,
                   std::max(0, height - 2 * kBevel - kHeaderHeight), WS_VSCROLL);
   SendMessageW(p.memo, WM_SETFONT, reinterpret_cast<WPARAM>(CodeFont(b.dpi())), FALSE);
   SendMessageW(p.memo, EM_SETLIMITTEXT, 0, 0);  // as much text as the control can hold
   SetWindowContextHelpId(p.memo, static_cast<DWORD>(helpContext));
+  // A screen reader reads the pane's caption as the name of its code.
+  SetAccessibleName(p.memo, LabelName(caption));
   return p;
 }
 
