@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "app/accessible.h"
 #include "app/builder.h"
 #include "app/dpi.h"
 #include "app/help.h"
@@ -170,10 +171,14 @@ HWND TMainForm::EnsurePage(int index) {
   Builder b(page);
   HWND arrow = b.Speed(arrowIds[index], "", 3, 2, 32, 28, kindStyle);
   if (index == 0) AddHint(arrow, "");
+  // The kind buttons are one stop of the Tab key; a screen reader names each by its hint.
+  kindStyle.keyboard = true;
   for (const KindRow& k : KindRows()) {
     if (k.page != index) continue;
     kindStyle.pictureId = k.pictureId;
-    AddHint(b.Speed(k.buttonId, "", k.buttonLeft, 2, 32, 28, kindStyle), k.hint);
+    HWND button = b.Speed(k.buttonId, "", k.buttonLeft, 2, 32, 28, kindStyle);
+    AddHint(button, k.hint);
+    SetAccessibleName(button, k.hint);
   }
   // The page shows what the current kind has made of it: its button down on its own page, the placeholder down on
   // the other. A stored kind that names none keeps the design state: the message box's button and the shell page's

@@ -4,9 +4,12 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <unordered_map>
 #include <vector>
 
+#include "app/accessible.h"
+#include "app/dpi.h"
 #include "app/gdi_cache.h"
 #include "app/win_util.h"
 
@@ -18,7 +21,8 @@ struct SpeedData {
   SpeedButtonStyle style;
   bool down = false;
   bool hot = false;
-  COLORREF color = RGB(0, 0, 0);
+  bool keyboardFocus = false;  // the keyboard, not the mouse, brought the focus: the focus mark shows
+  COLORREF color = CLR_DEFAULT;  // the caption's colour; by default the scheme's button text
   WNDPROC base = nullptr;  // the button class's own procedure
 };
 
@@ -36,6 +40,48 @@ SpeedData* Speed(HWND hwnd) {
   return it == buttons.end() ? nullptr : it->second;
 }
 
+// The buttons of this one's keyboard group, in the order they were made (left to right).
+std::vector<HWND> KeyboardGroup(HWND hwnd, const SpeedData* d) {
+  std::vector<HWND> group;
+  if (!d->style.keyboard) return group;
+  for (HWND w = GetWindow(GetParent(hwnd), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    const SpeedData* o = Speed(w);
+    if (o && o->style.keyboard && o->style.group == d->style.group && IsWindowEnabled(w)) group.push_back(w);
+  }
+  return group;
+}
+
+// Tab reaches the group at the button that is down, else at its first.
+void MoveTabStop(HWND hwnd, const SpeedData* d) {
+  const std::vector<HWND> group = KeyboardGroup(hwnd, d);
+  HWND stop = group.empty() ? nullptr : group.front();
+  for (HWND w : group)
+    if (Speed(w)->down) stop = w;
+  for (HWND w : group) {
+    const LONG style = GetWindowLongW(w, GWL_STYLE);
+    const LONG wanted = w == stop ? style | WS_TABSTOP : style & ~WS_TABSTOP;
+    if (wanted != style) SetWindowLongW(w, GWL_STYLE, wanted);
+  }
+}
+
+// The arrows move the focus along the group, round at its ends; Home and End go to its ends.
+bool MoveInGroup(HWND hwnd, const SpeedData* d, WPARAM key) {
+  const std::vector<HWND> group = KeyboardGroup(hwnd, d);
+  const auto at = std::find(group.begin(), group.end(), hwnd);
+  if (at == group.end()) return false;
+  const auto n = static_cast<std::ptrdiff_t>(group.size());
+  std::ptrdiff_t i = at - group.begin();
+  switch (key) {
+    case VK_LEFT: case VK_UP: i = (i + n - 1) % n; break;
+    case VK_RIGHT: case VK_DOWN: i = (i + 1) % n; break;
+    case VK_HOME: i = 0; break;
+    case VK_END: i = n - 1; break;
+    default: return false;
+  }
+  SetFocus(group[static_cast<std::size_t>(i)]);
+  return true;
+}
+
 void PutDown(HWND hwnd, SpeedData* d, bool down) {
   if (down && d->style.group != 0) {
     // The other buttons of its group on the same parent come up.
@@ -50,6 +96,7 @@ void PutDown(HWND hwnd, SpeedData* d, bool down) {
   if (d->down != down) {
     d->down = down;
     InvalidateRect(hwnd, nullptr, TRUE);
+    MoveTabStop(hwnd, d);
   }
 }
 
@@ -74,6 +121,23 @@ LRESULT CALLBACK SpeedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       d->hot = false;
       InvalidateRect(hwnd, nullptr, TRUE);
       break;
+    case WM_GETDLGCODE:
+      if (d->style.keyboard) return CallWindowProcW(d->base, hwnd, msg, wp, lp) | DLGC_WANTARROWS;
+      break;
+    case WM_KEYDOWN:
+      if (d->style.keyboard && MoveInGroup(hwnd, d, wp)) return 0;
+      if (!d->keyboardFocus) {
+        d->keyboardFocus = true;
+        InvalidateRect(hwnd, nullptr, TRUE);
+      }
+      break;
+    case WM_SETFOCUS:
+      d->keyboardFocus = GetKeyState(VK_LBUTTON) >= 0 && GetKeyState(VK_RBUTTON) >= 0;
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      d->keyboardFocus = false;
+      break;
     case WM_NCDESTROY: {
       const WNDPROC base = d->base;
       SpeedButtons().erase(hwnd);
@@ -93,13 +157,75 @@ struct Face {
   HFONT font;
   COLORREF color;
   bool down, pressed, hot, disabled, focus;
+  int dpi;  // the picture, the margin, the spacing and the focus mark are drawn at this DPI
 };
+
+bool HighContrast() {
+  HIGHCONTRASTW hc{};
+  hc.cbSize = sizeof hc;
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof hc, &hc, 0) && (hc.dwFlags & HCF_HIGHCONTRASTON);
+}
+
+int Luminance(COLORREF c) { return (GetRValue(c) * 299 + GetGValue(c) * 587 + GetBValue(c) * 114) / 1000; }
+
+// The picture in two colours for a dark face: what would vanish against the face (the dark outlines, a blue
+// disc) in the text colour, the rest (a white letter on that disc) in the face colour. Magenta stays the
+// transparent background. Made once per picture and scheme.
+HBITMAP TwoTonePicture(HBITMAP picture, COLORREF face, COLORREF text) {
+  struct Made {
+    COLORREF face, text;
+    ScopedGdiObj bitmap;
+  };
+  static std::unordered_map<HBITMAP, Made> made;
+  auto it = made.find(picture);
+  if (it != made.end() && it->second.face == face && it->second.text == text) return static_cast<HBITMAP>(it->second.bitmap.get());
+  BITMAP bm{};
+  if (!GetObject(picture, sizeof bm, &bm) || bm.bmWidth <= 0 || bm.bmHeight <= 0) return nullptr;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = bm.bmWidth;
+  info.bmiHeader.biHeight = -bm.bmHeight;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  std::vector<RGBQUAD> pixels(static_cast<std::size_t>(bm.bmWidth) * static_cast<std::size_t>(bm.bmHeight));
+  HDC screen = GetDC(nullptr);
+  const int read = GetDIBits(screen, picture, 0, static_cast<UINT>(bm.bmHeight), pixels.data(), &info, DIB_RGB_COLORS);
+  void* bits = nullptr;
+  HBITMAP result = read ? CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
+  ReleaseDC(nullptr, screen);
+  if (!result) return nullptr;
+  const int faceLuminance = Luminance(face);
+  auto opaque = [](const RGBQUAD& p) { return RGB(p.rgbRed, p.rgbGreen, p.rgbBlue) != RGB(255, 0, 255); };
+  auto vanishes = [&](const RGBQUAD& p) {
+    return std::abs(Luminance(RGB(p.rgbRed, p.rgbGreen, p.rgbBlue)) - faceLuminance) < 96;
+  };
+  // A picture with hardly anything that would vanish (a yellow flash) shows as its shape instead.
+  const auto drawn = std::count_if(pixels.begin(), pixels.end(), opaque);
+  const auto dark = std::count_if(pixels.begin(), pixels.end(), [&](const RGBQUAD& p) { return opaque(p) && vanishes(p); });
+  const bool shape = dark * 4 < drawn;
+  auto quad = [](COLORREF c) { return RGBQUAD{GetBValue(c), GetGValue(c), GetRValue(c), 0}; };
+  for (RGBQUAD& p : pixels)
+    if (opaque(p)) p = quad(shape || vanishes(p) ? text : face);
+  std::copy(pixels.begin(), pixels.end(), static_cast<RGBQUAD*>(bits));
+  made[picture] = Made{face, text, ScopedGdiObj(result)};
+  return result;
+}
 
 void DrawFace(HDC dc, RECT r, const Face& f) {
   const SpeedButtonStyle& style = *f.style;
+  // High contrast: the scheme's colours only; the caption in the text colour, and on a dark face every picture in
+  // two tones of the scheme.
+  const bool highContrast = HighContrast();
   const std::wstring& caption = *f.caption;
   const bool sunken = f.pressed || f.down;
-  if (f.down && !f.pressed) {
+  // High contrast: a button that stays down is in the selection's colours, which the scheme keeps apart.
+  const bool selected = highContrast && f.down && !f.pressed;
+  const COLORREF faceColor = GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_BTNFACE);
+  const COLORREF textColor = GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
+  if (selected) {
+    FillRect(dc, &r, GetSysColorBrush(COLOR_HIGHLIGHT));
+  } else if (f.down && !f.pressed) {
     // A button that stays down shows a light checked face, as Windows draws a checked tool button.
     static const WORD pattern[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
     ScopedGdiObj bitmap(CreateBitmap(8, 8, 1, 1, pattern));
@@ -120,10 +246,10 @@ void DrawFace(HDC dc, RECT r, const Face& f) {
   }
   const int shift = sunken ? 1 : 0;
 
-  HBITMAP picture = style.pictureId ? Picture(style.pictureId) : nullptr;
+  HBITMAP picture = style.pictureId ? Picture(style.pictureId, f.dpi) : nullptr;
   BITMAP bm{};
   if (picture) GetObject(picture, sizeof bm, &bm);
-  ScopedSelectObject selFont(dc, f.font ? f.font : FormFont());
+  ScopedSelectObject selFont(dc, f.font ? f.font : FormFont(f.dpi));
   SIZE text{0, 0};
   RECT calc{0, 0, 0, 0};
   if (!caption.empty()) {
@@ -133,22 +259,29 @@ void DrawFace(HDC dc, RECT r, const Face& f) {
   }
   const int w = r.right - r.left;
   const int h = r.bottom - r.top;
+  const int spacing = Scale(style.spacing, f.dpi);
   int px = 0, py = 0, tx = 0, ty = 0;
   if (style.pictureAbove) {
-    const int total = bm.bmHeight + (!caption.empty() ? style.spacing + text.cy : 0);
+    const int total = bm.bmHeight + (!caption.empty() ? spacing + text.cy : 0);
     py = (h - total) / 2;
     px = (w - bm.bmWidth) / 2;
-    ty = py + bm.bmHeight + style.spacing;
+    ty = py + bm.bmHeight + spacing;
     tx = (w - text.cx) / 2;
   } else {
-    const int gap = (picture && !caption.empty()) ? style.spacing : 0;
+    const int gap = (picture && !caption.empty()) ? spacing : 0;
     const int total = bm.bmWidth + gap + text.cx;
-    px = style.margin >= 0 ? style.margin : (w - total) / 2;
+    px = style.margin >= 0 ? Scale(style.margin, f.dpi) : (w - total) / 2;
     py = (h - bm.bmHeight) / 2;
     tx = px + bm.bmWidth + gap;
     ty = (h - text.cy) / 2;
   }
-  if (picture) DrawPicture(dc, picture, r.left + px + shift, r.top + py + shift, f.disabled);
+  if (picture) {
+    const int x = r.left + px + shift;
+    const int y = r.top + py + shift;
+    HBITMAP twoTone =
+        highContrast && !f.disabled && Luminance(faceColor) < 128 ? TwoTonePicture(picture, faceColor, textColor) : nullptr;
+    DrawPicture(dc, twoTone ? twoTone : picture, x, y, f.disabled);
+  }
   if (!caption.empty()) {
     SetBkMode(dc, TRANSPARENT);
     RECT tr{r.left + tx + shift, r.top + ty + shift, r.left + tx + shift + text.cx, r.top + ty + shift + text.cy};
@@ -159,13 +292,17 @@ void DrawFace(HDC dc, RECT r, const Face& f) {
       DrawTextW(dc, caption.c_str(), -1, &hr, DT_SINGLELINE);
       SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
     } else {
-      SetTextColor(dc, f.color);
+      SetTextColor(dc, highContrast || f.color == CLR_DEFAULT ? textColor : f.color);
     }
     DrawTextW(dc, caption.c_str(), -1, &tr, DT_SINGLELINE);
   }
-  if (f.focus && !style.flat) {
+  if (f.focus) {
+    // Inside the frame; on a flat face, around the picture without touching it.
+    const int inset = Scale(style.flat ? 2 : 4, f.dpi);
     RECT fr = r;
-    InflateRect(&fr, -4, -4);
+    InflateRect(&fr, -inset, -inset);
+    SetTextColor(dc, textColor);
+    SetBkColor(dc, faceColor);
     DrawFocusRect(dc, &fr);
   }
 }
@@ -182,7 +319,8 @@ void DrawSpeed(const DRAWITEMSTRUCT* di) {
                   (di->itemState & ODS_SELECTED) != 0,
                   d->hot,
                   (di->itemState & ODS_DISABLED) != 0,
-                  (di->itemState & ODS_FOCUS) != 0};
+                  (di->itemState & ODS_FOCUS) != 0 && (di->itemState & ODS_NOFOCUSRECT) == 0 && d->keyboardFocus,
+                  DpiOf(di->hwndItem)};
   DrawFace(di->hDC, di->rcItem, face);
 }
 
@@ -191,16 +329,19 @@ void DrawSpeed(const DRAWITEMSTRUCT* di) {
 struct BarButton {
   int id;
   std::wstring caption;
-  int w, h;  // the face; the toolbar's cell also holds the gap to the next button
+  RECT design;  // left, top, width and height in the parent at 96 DPI
+  int w, h;     // the face at the bar's DPI; the toolbar's cell also holds the gap to the next button
   SpeedButtonStyle style;
-  COLORREF color = RGB(0, 0, 0);
+  COLORREF color = CLR_DEFAULT;
 };
 
 struct BarData {
   std::vector<BarButton> buttons;
   WNDPROC base = nullptr;
+  int dpi = kDesignDpi;
   // The button the keyboard is on. The toolbar's hot item follows the mouse too, and is gone when the mouse leaves.
   LRESULT focus = 0;
+  bool keyboardFocus = false;  // the keyboard, not the mouse, brought the focus: the focus mark shows
   const BarButton* Find(int id) const {
     for (const BarButton& b : buttons)
       if (b.id == id) return &b;
@@ -254,6 +395,42 @@ const BarButton* ButtonAt(HWND bar, const BarData* d, LPARAM lp) {
   return nullptr;
 }
 
+// Sizes the cells and places the bar so that each face stands at its design rectangle at `dpi`. Cells: a button and
+// the gap to the next one in its row; a new row where the next button stands lower.
+void LayoutBar(HWND bar, BarData* d, int dpi) {
+  d->dpi = dpi;
+  const std::vector<BarButton>& buttons = d->buttons;
+  const RECT& front = buttons.front().design;
+  const int rowPitch = [&] {
+    for (const BarButton& b : buttons)
+      if (b.design.top != front.top) return Scale(b.design.top, dpi) - Scale(front.top, dpi);
+    return Scale(front.bottom, dpi);
+  }();
+  int widest = 0;
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    BarButton& b = d->buttons[i];
+    b.w = Scale(b.design.right, dpi);
+    b.h = Scale(b.design.bottom, dpi);
+    const bool lastOfRow = i + 1 == buttons.size() || buttons[i + 1].design.top != b.design.top;
+    TBBUTTONINFOW info{};
+    info.cbSize = sizeof info;
+    info.dwMask = TBIF_SIZE;
+    info.cx = static_cast<WORD>(lastOfRow ? b.w : Scale(buttons[i + 1].design.left, dpi) - Scale(b.design.left, dpi));
+    widest = std::max(widest, static_cast<int>(info.cx));
+    SendMessageW(bar, TB_SETBUTTONINFOW, b.id, reinterpret_cast<LPARAM>(&info));
+  }
+  SendMessageW(bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(widest, rowPitch));
+
+  // The first face goes where the first button was asked for, whatever margin the toolbar keeps; the bar ends where
+  // the last faces end.
+  RECT first{}, design{};
+  SendMessageW(bar, TB_GETRECT, buttons.front().id, reinterpret_cast<LPARAM>(&first));
+  GetDesignRect(bar, &design);
+  SetWindowPos(bar, nullptr, Scale(design.left, dpi) - first.left, Scale(design.top, dpi) - first.top,
+               Scale(design.left + design.right, dpi) - Scale(design.left, dpi) + first.left,
+               Scale(design.top + design.bottom, dpi) - Scale(design.top, dpi) + first.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 LRESULT CALLBACK SpeedBarProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   BarData* d = Bar(hwnd);
   if (!d) return CallWindowProcW(reinterpret_cast<WNDPROC>(GetClassLongPtrW(hwnd, GCLP_WNDPROC)), hwnd, msg, wp, lp);
@@ -273,11 +450,13 @@ LRESULT CALLBACK SpeedBarProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (!b) return 0;
       // A click gives the group the keyboard, as it does a button; a quick second click is a second click.
       d->focus = b - d->buttons.data();
+      d->keyboardFocus = false;
       if (GetFocus() != hwnd) SetFocus(hwnd);
       return CallWindowProcW(d->base, hwnd, WM_LBUTTONDOWN, wp, lp);
     }
     case WM_SETFOCUS: {
       // The keyboard comes to the button under the mouse, else to the one that is down, else to the first.
+      d->keyboardFocus = GetKeyState(VK_LBUTTON) >= 0 && GetKeyState(VK_RBUTTON) >= 0;
       const LRESULT hot = SendMessageW(hwnd, TB_GETHOTITEM, 0, 0);
       if (hot >= 0) {
         d->focus = hot;
@@ -294,8 +473,9 @@ LRESULT CALLBACK SpeedBarProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (SendMessageW(hwnd, TB_GETHOTITEM, 0, 0) < 0) SendMessageW(hwnd, TB_SETHOTITEM, d->focus, 0);
       const LRESULT result = CallWindowProcW(d->base, hwnd, msg, wp, lp);
       const LRESULT hot = SendMessageW(hwnd, TB_GETHOTITEM, 0, 0);
-      if (hot >= 0 && hot != d->focus) {
-        d->focus = hot;
+      if ((hot >= 0 && hot != d->focus) || !d->keyboardFocus) {
+        if (hot >= 0) d->focus = hot;
+        d->keyboardFocus = true;
         InvalidateRect(hwnd, nullptr, TRUE);
       }
       return result;
@@ -304,6 +484,10 @@ LRESULT CALLBACK SpeedBarProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       SendMessageW(hwnd, TB_SETHOTITEM, static_cast<WPARAM>(-1), 0);
       InvalidateRect(hwnd, nullptr, TRUE);
       break;
+    case WM_DPICHANGED_AFTERPARENT:
+      LayoutBar(hwnd, d, DpiOf(hwnd));
+      InvalidateRect(hwnd, nullptr, TRUE);
+      return 0;
     case WM_NCDESTROY: {
       const WNDPROC base = d->base;
       SpeedBars().erase(hwnd);
@@ -323,9 +507,17 @@ LRESULT DrawBarButton(HWND bar, const BarData* d, NMTBCUSTOMDRAW* cd) {
   if (!b) return CDRF_DODEFAULT;
   const UINT state = cd->nmcd.uItemState;
   const bool focus = GetFocus() == bar && b - d->buttons.data() == d->focus;
-  // A flat face shows no focus rectangle: the keyboard's button looks as the one under the mouse does.
-  const Face face{&b->style, &b->caption, nullptr, b->color, (state & CDIS_CHECKED) != 0, (state & CDIS_SELECTED) != 0,
-                  (state & CDIS_HOT) != 0 || focus, (state & CDIS_DISABLED) != 0, focus};
+  // The keyboard's button looks as the one under the mouse does, with the focus mark once the keyboard is used.
+  const Face face{&b->style,
+                  &b->caption,
+                  FormFont(d->dpi),
+                  b->color,
+                  (state & CDIS_CHECKED) != 0,
+                  (state & CDIS_SELECTED) != 0,
+                  (state & CDIS_HOT) != 0 || focus,
+                  (state & CDIS_DISABLED) != 0,
+                  focus && d->keyboardFocus,
+                  d->dpi};
   RECT r = cd->nmcd.rc;
   r.right = r.left + b->w;
   r.bottom = r.top + b->h;
@@ -382,7 +574,8 @@ HWND CreateSpeedButton(HWND parent, int id, const char* caption, int x, int y, i
   d->style = style;
   SpeedButtons()[hwnd] = d;
   d->base = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SpeedProc)));
-  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont()), FALSE);
+  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont(DpiOf(parent))), FALSE);
+  if (style.keyboard) MoveTabStop(hwnd, d);
   return hwnd;
 }
 
@@ -391,7 +584,7 @@ HWND CreateSpeedBar(HWND parent, int id, const std::vector<ToolButton>& buttons,
   HWND bar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBSTYLE_FLAT | CCS_NORESIZE | CCS_NOPARENTALIGN |
                                  CCS_NODIVIDER,
-                             buttons.front().x, buttons.front().y, 0, 0, parent,
+                             0, 0, 0, 0, parent,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (!bar) return nullptr;
   auto* d = new BarData;
@@ -402,15 +595,10 @@ HWND CreateSpeedBar(HWND parent, int id, const std::vector<ToolButton>& buttons,
   // The names are for screen readers; the faces draw the captions themselves.
   SendMessageW(bar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);
 
-  // Cells: a button and the gap to the next one in its row; a new row where the next button stands lower.
-  const int rowPitch = [&] {
-    for (const ToolButton& b : buttons)
-      if (b.y != buttons.front().y) return b.y - buttons.front().y;
-    return buttons.front().h;
-  }();
   std::vector<std::wstring> names;
   names.reserve(buttons.size());
   std::vector<TBBUTTON> items;
+  RECT extent{buttons.front().x, buttons.front().y, buttons.front().x, buttons.front().y};
   for (std::size_t i = 0; i < buttons.size(); ++i) {
     const ToolButton& b = buttons[i];
     names.push_back(Wide(b.name ? b.name : b.caption));
@@ -423,33 +611,17 @@ HWND CreateSpeedBar(HWND parent, int id, const std::vector<ToolButton>& buttons,
     item.fsStyle = style.group != 0 && !style.allowAllUp ? BTNS_CHECKGROUP : BTNS_BUTTON;
     item.iString = reinterpret_cast<INT_PTR>(names.back().c_str());
     items.push_back(item);
-    BarButton own{b.id, Wide(b.caption), b.w, b.h, style};
+    BarButton own{b.id, Wide(b.caption), RECT{b.x, b.y, b.w, b.h}, b.w, b.h, style};
     own.style.pictureId = b.pictureId;
     d->buttons.push_back(own);
+    extent.right = std::max(extent.right, static_cast<LONG>(b.x + b.w));
+    extent.bottom = std::max(extent.bottom, static_cast<LONG>(b.y + b.h));
   }
   SendMessageW(bar, TB_ADDBUTTONSW, items.size(), reinterpret_cast<LPARAM>(items.data()));
-  int widest = 0;
-  for (std::size_t i = 0; i < buttons.size(); ++i) {
-    const bool lastOfRow = i + 1 == buttons.size() || buttons[i + 1].y != buttons[i].y;
-    TBBUTTONINFOW info{};
-    info.cbSize = sizeof info;
-    info.dwMask = TBIF_SIZE;
-    info.cx = static_cast<WORD>(lastOfRow ? buttons[i].w : buttons[i + 1].x - buttons[i].x);
-    widest = std::max(widest, static_cast<int>(info.cx));
-    SendMessageW(bar, TB_SETBUTTONINFOW, buttons[i].id, reinterpret_cast<LPARAM>(&info));
-  }
-  SendMessageW(bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(widest, rowPitch));
-
-  // The first face goes where the first button was asked for, whatever margin the toolbar keeps.
-  RECT first{}, all{};
-  SendMessageW(bar, TB_GETRECT, buttons.front().id, reinterpret_cast<LPARAM>(&first));
-  for (const ToolButton& b : buttons) {
-    RECT r{};
-    SendMessageW(bar, TB_GETRECT, b.id, reinterpret_cast<LPARAM>(&r));
-    UnionRect(&all, &all, &r);
-  }
-  SetWindowPos(bar, nullptr, buttons.front().x - first.left, buttons.front().y - first.top, all.right, all.bottom,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  SetDesignRect(bar, extent.left, extent.top, extent.right - extent.left, extent.bottom - extent.top);
+  LayoutBar(bar, d, DpiOf(parent));
+  // A bar of pictures is named after the group box or label before it, as an edit is.
+  NameAfterLabel(bar);
   return bar;
 }
 
@@ -492,7 +664,7 @@ void SetCaptionColor(HWND b, COLORREF color) {
 }
 COLORREF CaptionColor(HWND b) {
   SpeedData* d = Speed(b);
-  return d ? d->color : RGB(0, 0, 0);
+  return d && d->color != CLR_DEFAULT ? d->color : GetSysColor(COLOR_BTNTEXT);
 }
 
 }  // namespace qm

@@ -17,6 +17,9 @@ struct SpeedButtonStyle {
   int margin = -1;     // picture's distance from the left edge; -1 centres picture and caption
   int spacing = 4;     // between picture and caption
   bool pictureAbove = false;
+  // A grouped button the keyboard reaches: its group is one stop of the Tab key (at the button that is down), the
+  // arrows move along the group, Space presses the button.
+  bool keyboard = false;
 };
 HWND CreateSpeedButton(HWND parent, int id, const char* caption, int x, int y, int w, int h,
                        const SpeedButtonStyle& style);
