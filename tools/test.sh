@@ -43,6 +43,17 @@ count_gtest() {
   failed=$((failed + f))
 }
 
+# Adds the counts of a stage whose last output line is its own "N passed, N failed"; without it, one failure.
+count_summary() {
+  local log=$1 what=$2
+  if [[ $(tail -1 "$log") =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]]; then
+    passed=$((passed + BASH_REMATCH[1]))
+    failed=$((failed + BASH_REMATCH[2]))
+  else
+    echo "   $what ended abnormally"; tail -5 "$log"; failed=$((failed + 1))
+  fi
+}
+
 build native && {
   echo "== Unit tests (native, AddressSanitizer and UndefinedBehaviorSanitizer)"
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
@@ -55,13 +66,7 @@ build fuzz && {
   echo "== Fuzz targets of the core (libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer)"
   bash tools/fuzz.sh --check </dev/null >"$log_dir/fuzz.log" 2>&1
   grep -E 'FAILED|^      ' "$log_dir/fuzz.log"
-  fuzz_counts=$(tail -1 "$log_dir/fuzz.log")
-  if [[ $fuzz_counts =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]]; then
-    passed=$((passed + BASH_REMATCH[1]))
-    failed=$((failed + BASH_REMATCH[2]))
-  else
-    echo "   the fuzz runs ended abnormally"; tail -5 "$log_dir/fuzz.log"; failed=$((failed + 1))
-  fi
+  count_summary "$log_dir/fuzz.log" "the fuzz runs"
 }
 build win32 && win32_built=1
 if build win64; then
@@ -86,13 +91,7 @@ echo "== The application manifest (win32 and win64)"
 if [ -n "${win32_built:-}" ] && [ -n "${win64_built:-}" ]; then
   python3 tools/check_manifest.py build/win32/quillmark.exe build/win64/quillmark.exe >"$log_dir/manifest.log" 2>&1
   grep FAILED "$log_dir/manifest.log"
-  manifest_counts=$(tail -1 "$log_dir/manifest.log")
-  if [[ $manifest_counts =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]]; then
-    passed=$((passed + BASH_REMATCH[1]))
-    failed=$((failed + BASH_REMATCH[2]))
-  else
-    echo "   the manifest check ended abnormally"; tail -5 "$log_dir/manifest.log"; failed=$((failed + 1))
-  fi
+  count_summary "$log_dir/manifest.log" "the manifest check"
 fi
 
 # The install test: the win64 installer, installed, started and removed in a prefix and display of its own. It prints
@@ -100,26 +99,14 @@ fi
 echo "== Install test (the win64 installer under Wine)"
 bash tools/install_test.sh </dev/null 2>"$log_dir/install-test-errors.log" | tee "$log_dir/install-test-results.log" |
   grep -v -E '^[0-9]+ passed, [0-9]+ failed$'
-install_counts=$(tail -1 "$log_dir/install-test-results.log")
-if [[ $install_counts =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]]; then
-  passed=$((passed + BASH_REMATCH[1]))
-  failed=$((failed + BASH_REMATCH[2]))
-else
-  echo "   the install test ended abnormally"; failed=$((failed + 1))
-fi
+count_summary "$log_dir/install-test-results.log" "the install test"
 
 # The compile check: every dialog kind's generated code compiled with Free Pascal for win64 and run under Wine, with a
 # prefix and display of its own (tools/compile_check.sh). It ends with its own "N passed, N failed", added to the totals.
 echo "== Compile check (the generated code compiled with Free Pascal and run under Wine)"
 bash tools/compile_check.sh </dev/null 2>"$log_dir/compile-check-errors.log" |
   tee "$log_dir/compile-check-results.log" | grep -v -E '^[0-9]+ passed, [0-9]+ failed$'
-compile_counts=$(tail -1 "$log_dir/compile-check-results.log")
-if [[ $compile_counts =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]]; then
-  passed=$((passed + BASH_REMATCH[1]))
-  failed=$((failed + BASH_REMATCH[2]))
-else
-  echo "   the compile check ended abnormally"; failed=$((failed + 1))
-fi
+count_summary "$log_dir/compile-check-results.log" "the compile check"
 
 echo "Logs: $log_dir"
 echo "$passed passed, $failed failed"
