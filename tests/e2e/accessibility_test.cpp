@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "resource.h"
 #include "tests/e2e/harness.h"
@@ -43,18 +42,6 @@ std::string AccessibleName(HWND hwnd, LONG child = CHILDID_SELF, bool* ok = null
   }
   acc->Release();
   return result;
-}
-
-std::vector<HWND> Descendants(HWND parent) {
-  std::vector<HWND> all;
-  EnumChildWindows(
-      parent,
-      [](HWND hwnd, LPARAM lp) -> BOOL {
-        reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&all));
-  return all;
 }
 
 struct Kind {
@@ -113,7 +100,7 @@ TEST_F(Accessibility, EveryControlHasTheNameAScreenReaderReads) {
     SCOPED_TRACE(k.hint);
     p.Click(k.button);
     ASSERT_TRUE(WaitUntil([&] { return p.Caption() == std::string("Quillmark for Delphi - [") + k.caption + "]"; }));
-    for (HWND c : Descendants(p.Ctl(k.panel))) {
+    for (HWND c : Children(p.Ctl(k.panel))) {
       if (ClassOf(c) == "QmPanel" && GetWindow(c, GW_CHILD)) continue;  // a panel that holds controls is none itself
       bool ok = false;
       EXPECT_NE(AccessibleName(c, CHILDID_SELF, &ok), "") << Describe(c) << " text \"" << WindowText(c) << "\"";
