@@ -135,9 +135,13 @@ LRESULT CALLBACK SpeedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       d->keyboardFocus = GetKeyState(VK_LBUTTON) >= 0 && GetKeyState(VK_RBUTTON) >= 0;
       break;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONDBLCLK: {
+      // A click takes the focus (also a BM_CLICK, with no button down) without the focus mark.
+      const LRESULT result = CallWindowProcW(d->base, hwnd, msg, wp, lp);
       d->keyboardFocus = false;
-      break;
+      InvalidateRect(hwnd, nullptr, TRUE);
+      return result;
+    }
     case WM_NCDESTROY: {
       const WNDPROC base = d->base;
       SpeedButtons().erase(hwnd);
@@ -450,8 +454,8 @@ LRESULT CALLBACK SpeedBarProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (!b) return 0;
       // A click gives the group the keyboard, as it does a button; a quick second click is a second click.
       d->focus = b - d->buttons.data();
-      d->keyboardFocus = false;
       if (GetFocus() != hwnd) SetFocus(hwnd);
+      d->keyboardFocus = false;
       return CallWindowProcW(d->base, hwnd, WM_LBUTTONDOWN, wp, lp);
     }
     case WM_SETFOCUS: {
