@@ -87,6 +87,15 @@ HWND FocusOf(HWND window) {
   return info.hwndFocus;
 }
 
+// The DPI the program starts at (Wine gives every program the same).
+int StartDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+int Scaled(int design, int dpi) { return MulDiv(design, dpi, 96); }
+
 std::string MachineString(const char* path, const char* name) {
   HKEY key = nullptr;
   if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return {};
@@ -127,19 +136,20 @@ TEST_F(AboutWindow, OpensCaptionLessCentredAndModalOnTheGeneralPage) {
   EXPECT_EQ(GetAncestor(about, GA_PARENT), GetDesktopWindow());  // a window of its own, not a child
   EXPECT_EQ(GetWindow(about, GW_OWNER), p.main());
   EXPECT_EQ(GetWindowLongA(about, GWL_STYLE) & WS_CAPTION, 0);
+  const int dpi = StartDpi();
   RECT r;
   GetWindowRect(about, &r);
   const int width = r.right - r.left;
   const int height = r.bottom - r.top;
-  EXPECT_EQ(width, 440);
-  EXPECT_EQ(height, 295 - GetSystemMetrics(SM_CYCAPTION));
+  EXPECT_EQ(width, Scaled(440, dpi));
+  EXPECT_EQ(height, Scaled(295, dpi) - GetSystemMetrics(SM_CYCAPTION));
   EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
   EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
   EXPECT_FALSE(IsWindowEnabled(p.main()));
 
   EXPECT_EQ(Title(about), " Quillmark - General Information");
   EXPECT_EQ(VisiblePage(about), IDC_pnlGeneral);
-  // The strips: title 35 pixels high on top, the menu of 21 below it, the bottom strip of 42 at the bottom.
+  // The strips: title 35 design pixels high on top, the menu of 21 below it, the bottom strip of 42 at the bottom.
   RECT client;
   GetClientRect(about, &client);
   auto heightOf = [&](int id) {
@@ -147,10 +157,10 @@ TEST_F(AboutWindow, OpensCaptionLessCentredAndModalOnTheGeneralPage) {
     GetWindowRect(ChildById(about, id), &c);
     return c.bottom - c.top;
   };
-  EXPECT_EQ(heightOf(IDC_pnlTitle), 35);
-  EXPECT_EQ(heightOf(IDC_pnlMenu), 21);
-  EXPECT_EQ(heightOf(IDC_pnlBottom), 42);
-  EXPECT_EQ(heightOf(IDC_pnlGeneral), client.bottom - 35 - 21 - 42);
+  EXPECT_EQ(heightOf(IDC_pnlTitle), Scaled(35, dpi));
+  EXPECT_EQ(heightOf(IDC_pnlMenu), Scaled(21, dpi));
+  EXPECT_EQ(heightOf(IDC_pnlBottom), Scaled(42, dpi));
+  EXPECT_EQ(heightOf(IDC_pnlGeneral), client.bottom - Scaled(35 + 21, dpi) - Scaled(42, dpi));
   EXPECT_EQ(ClassOf(ChildById(about, IDC_pnlTitle)), "TvkPanel");
   EXPECT_EQ(ClassOf(ChildById(about, IDC_lblGeneral)), "TvkLabel");
   EXPECT_EQ(ClassOf(ChildById(about, IDC_vkURL1)), "TvkURL");
@@ -162,7 +172,7 @@ TEST_F(AboutWindow, OpensCaptionLessCentredAndModalOnTheGeneralPage) {
   EXPECT_EQ(WindowText(ChildById(about, IDC_lblOK)), "OK");
 }
 
-// Moved to a monitor at 200 %: the window takes the rectangle Windows suggests and lays everything out again from the
+// Moved to a monitor with twice the scaling: the window takes the rectangle Windows suggests and lays everything out again from the
 // design, the labels measured in their fonts at the new DPI.
 TEST_F(AboutWindow, AtAnotherDpiItTakesTheSuggestedRectangleAndScalesTheDesign) {
   Program p;
@@ -188,7 +198,9 @@ TEST_F(AboutWindow, AtAnotherDpiItTakesTheSuggestedRectangleAndScalesTheDesign) 
   void* remote = VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
   ASSERT_TRUE(remote);
   ASSERT_TRUE(WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr));
-  SendMessageA(about, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(remote));
+  const int dpi = StartDpi();
+  const int to = 2 * dpi;
+  SendMessageA(about, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(remote));
   VirtualFreeEx(process, remote, 0, MEM_RELEASE);
   CloseHandle(process);
 
@@ -197,14 +209,15 @@ TEST_F(AboutWindow, AtAnotherDpiItTakesTheSuggestedRectangleAndScalesTheDesign) 
   RECT client;
   GetClientRect(about, &client);
   struct Expected {
-    int id, left, top, width, height;  // twice the design
+    int id, left, top, width, height;
   };
+  const int designWidth = MulDiv(designClient.right, 96, dpi);
   const Expected expected[] = {
-      {IDC_pnlTitle, 0, 0, client.right, 70},
-      {IDC_pnlMenu, 0, 70, client.right, 42},
-      {IDC_pnlBottom, 0, client.bottom - 84, client.right, 84},
-      {IDC_lblContact, 32, 156, 400, 28},
-      {IDC_Version, 152, 92, 2 * (designClient.right - 88), 36},
+      {IDC_pnlTitle, 0, 0, client.right, Scaled(35, to)},
+      {IDC_pnlMenu, 0, Scaled(35, to), client.right, Scaled(21, to)},
+      {IDC_pnlBottom, 0, client.bottom - Scaled(42, to), client.right, Scaled(42, to)},
+      {IDC_lblContact, Scaled(16, to), Scaled(78, to), Scaled(200, to), Scaled(14, to)},
+      {IDC_Version, Scaled(76, to), Scaled(46, to), Scaled(designWidth - 88, to), Scaled(18, to)},
   };
   for (const Expected& e : expected) {
     const RECT c = rectOf(e.id);
@@ -213,16 +226,17 @@ TEST_F(AboutWindow, AtAnotherDpiItTakesTheSuggestedRectangleAndScalesTheDesign) 
     EXPECT_EQ(c.right - c.left, e.width) << e.id;
     EXPECT_EQ(c.bottom - c.top, e.height) << e.id;
   }
-  // OK keeps its 16 design pixels from the right edge, at about twice its old size.
+  // OK keeps its 16 design pixels from the right edge (placed in design pixels: within one per 96 DPI), at about
+  // twice its old size.
   const RECT ok = rectOf(IDC_lblOK);
-  EXPECT_EQ(ok.right, client.right - 32);
+  EXPECT_NEAR(ok.right, client.right - Scaled(16, to), to / 96);
   EXPECT_NEAR(ok.bottom - ok.top, 2 * (okBefore.bottom - okBefore.top), 2);
   // The menu's labels stay in order, apart, inside the strip.
   int right = 0;
   for (int id : {IDC_lblGeneral, IDC_lblUpdate, IDC_lblSystemInfo, IDC_lblAcknowledgements}) {
     const RECT l = rectOf(id);
     EXPECT_GT(l.left, right) << id;
-    EXPECT_LE(l.bottom, 42) << id;
+    EXPECT_LE(l.bottom, Scaled(21, to)) << id;
     right = l.right;
   }
   EXPECT_LT(right, client.right);
