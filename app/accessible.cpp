@@ -196,6 +196,11 @@ bool IsLabel(HWND hwnd) {
   return IsWindowClass(hwnd, L"Button") && (GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
 }
 
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lp) {
+  reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
+  return TRUE;
+}
+
 bool IsFieldOwner(HWND hwnd) { return IsWindowClass(hwnd, L"ComboBox") || IsStringGrid(hwnd); }
 
 // Whether Windows' own object already names the control well: by its text (a button, a label, a group box, a
@@ -290,13 +295,7 @@ void NameAfterLabel(HWND control) {
 
 void NameControls(HWND root) {
   std::vector<HWND> all;
-  EnumChildWindows(
-      root,
-      [](HWND hwnd, LPARAM lp) -> BOOL {
-        reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&all));
+  EnumChildWindows(root, CollectWindow, reinterpret_cast<LPARAM>(&all));
   for (HWND c : all) {
     if (Names().count(c) || NamedByWindows(c)) continue;
     const std::string name = RuleName(c);
