@@ -209,7 +209,10 @@ TEST_F(Soak, AThousandCommandsLeaveHandlesObjectsAndMemoryFlat) {
 TEST_F(Soak, ThreeHundredAboutWindowsLeaveWindowsObjectsAndMemoryFlat) {
   constexpr int kWarmUp = 25;
   constexpr int kAbouts = 300;
-  constexpr long long kAboutMemoryMargin = 256 * 1024;
+  // Wine 8's common controls 6, which the program's manifest asks for, keep about 1.3 KB per About window in their
+  // themed labels (measured: 64 KB over 300 windows without them, about 400 KB with them, the program unchanged);
+  // the objects and windows below stay exact, and those are what a leak of the program's own shows in.
+  constexpr long long kAboutMemoryMargin = 640 * 1024;
   Program p;
   ASSERT_TRUE(p.main());
   const HANDLE process = OpenToMeasure(p);
