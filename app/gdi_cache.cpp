@@ -54,6 +54,12 @@ HFONT FontAtDpi(HFONT font, int dpi) {
   return DesignFont(spec.face.c_str(), spec.height, spec.weight, spec.italic, dpi, spec.pitchAndFamily);
 }
 
+bool HighContrast() {
+  HIGHCONTRASTW hc{};
+  hc.cbSize = sizeof hc;
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof hc, &hc, 0) && (hc.dwFlags & HCF_HIGHCONTRASTON);
+}
+
 HFONT FormFont(int dpi) { return DesignFont(L"MS Sans Serif", -11, FW_NORMAL, false, dpi); }
 HFONT BoldFont(int height, int dpi) { return DesignFont(L"MS Sans Serif", height, FW_BOLD, false, dpi); }
 HFONT CodeFont(int dpi) { return DesignFont(L"Courier New", -13, FW_NORMAL, false, dpi, FIXED_PITCH | FF_MODERN); }

@@ -15,6 +15,9 @@ HFONT DesignFont(const wchar_t* face, int height, int weight, bool italic, int d
 // The font that `font` is, made at another DPI; `font` itself when it is not one of these.
 HFONT FontAtDpi(HFONT font, int dpi);
 
+// Whether the user has chosen a high-contrast scheme: then the windows draw with the system colours only.
+bool HighContrast();
+
 // A bitmap of this program's resources, drawn for the scaling nearest to `dpi` (never stretched: its size is the
 // drawing's own); the pixels of colour magenta are its transparent background. `id` is the picture's IDB_ id.
 HBITMAP Picture(int id, int dpi = 96);

@@ -164,12 +164,6 @@ struct Face {
   int dpi;  // the picture, the margin, the spacing and the focus mark are drawn at this DPI
 };
 
-bool HighContrast() {
-  HIGHCONTRASTW hc{};
-  hc.cbSize = sizeof hc;
-  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof hc, &hc, 0) && (hc.dwFlags & HCF_HIGHCONTRASTON);
-}
-
 int Luminance(COLORREF c) { return (GetRValue(c) * 299 + GetGValue(c) * 587 + GetBValue(c) * 114) / 1000; }
 
 // The picture in two colours for a dark face: what would vanish against the face (the dark outlines, a blue

@@ -19,7 +19,7 @@ const WindowClass kGridClass{L"QmStringGrid", CS_DBLCLKS};
 constexpr int kLine = 1;        // width of a grid line
 constexpr int kTextLeft = 2;    // the cells' text starts this far right of the cell's left edge (design pixels)
 constexpr int kTextTop = 2;     // and this far below its top edge
-constexpr COLORREF kCellLine = RGB(192, 192, 192);
+constexpr COLORREF kCellLine = RGB(192, 192, 192);  // in a high-contrast scheme: the window text colour
 
 struct Grid {
   Grid(int cols, int rows) : model(cols, rows) {}
@@ -241,7 +241,7 @@ void Paint(Grid& g, HDC target) {
       }
     }
     {
-      ScopedGdiObj pen(CreatePen(PS_SOLID, 1, kCellLine));
+      ScopedGdiObj pen(CreatePen(PS_SOLID, 1, HighContrast() ? GetSysColor(COLOR_WINDOWTEXT) : kCellLine));
       ScopedSelectObject selPen(dc, pen.get());
       for (int col = 0; col < cols; ++col) {
         const int x = ColLeft(g, col) + g.widths[static_cast<std::size_t>(col)];
