@@ -875,19 +875,35 @@ def render_icon(size):
     return render(ICON_DRAWINGS[design], design, design, size * 100 // design)
 
 
-def bmp_bytes(c):
-    """An uncompressed bottom-up 24-bit BMP; every row is padded to a multiple of 4 bytes."""
+def bmp_bytes(c, indexed=False):
+    """An uncompressed bottom-up BMP; every row is padded to a multiple of 4 bytes. 24-bit, or with `indexed` (the
+    scaled drawings, which add up to megabytes in the program otherwise) 4 or 8 bits per pixel over a palette of the
+    colours it uses, in the order of their values, when there are no more than 256."""
     width, height = len(c.rows[0]), len(c.rows)
-    stride = (width * 3 + 3) & ~3
+    colours = sorted({pixel for row in c.rows for pixel in row})
+    bits = 24 if not indexed or len(colours) > 256 else 4 if len(colours) <= 16 else 8
+    stride = ((width * bits + 31) // 32) * 4
+    index = {colour: i for i, colour in enumerate(colours)}
     pixels = bytearray()
     for row in reversed(c.rows):
-        for (r, g, b) in row:
-            pixels += bytes((b, g, r))
-        pixels += bytes(stride - width * 3)
-    info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-    offset = 14 + len(info)
+        line = bytearray()
+        if bits == 24:
+            for (r, g, b) in row:
+                line += bytes((b, g, r))
+        elif bits == 8:
+            line += bytes(index[pixel] for pixel in row)
+        else:
+            for x in range(0, width, 2):
+                high = index[row[x]]
+                low = index[row[x + 1]] if x + 1 < width else 0
+                line.append(high << 4 | low)
+        pixels += line + bytes(stride - len(line))
+    palette = b'' if bits == 24 else b''.join(bytes((b, g, r, 0)) for (r, g, b) in colours)
+    used = 0 if bits == 24 else len(colours)
+    info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, bits, 0, len(pixels), 2835, 2835, used, 0)
+    offset = 14 + len(info) + len(palette)
     header = struct.pack('<2sIHHI', b'BM', offset + len(pixels), 0, 0, offset)
-    return header + info + bytes(pixels)
+    return header + info + palette + bytes(pixels)
 
 
 def icon_image_bytes(c):
@@ -960,7 +976,7 @@ def main():
     for name, (function, width, height) in PICTURES.items():
         for percent in SCALES:
             c = render(function, width, height, percent)
-            written += write_if_changed(os.path.join(out_dir, picture_file_name(name, percent)), bmp_bytes(c))
+            written += write_if_changed(os.path.join(out_dir, picture_file_name(name, percent)), bmp_bytes(c, percent != 100))
     icon = ico_bytes([render_icon(size) for size in ICON_SIZES])
     written += write_if_changed(os.path.join(root, 'resources', 'quillmark.ico'), icon)
     print('%d pictures at %d scalings and 1 icon checked, %d written' % (len(PICTURES), len(SCALES), written))
