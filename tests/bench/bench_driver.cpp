@@ -339,7 +339,7 @@ class Session {
   explicit Session(Running& p) : p_(p) {}
 
   bool Init() {
-    edit_ = FindTop(p_.pid(), kEditClass, false);
+    Poll([&] { return Editor() != nullptr; }, 5000);
     background_ = p_.Ctl(IDC_pnlBackgrnd);
     // The shell page's buttons are made when that page is first shown: show it, then the standard page again.
     HWND tabs = p_.Ctl(IDC_PageControl);
@@ -519,10 +519,17 @@ class Session {
   }
 
   // The panes are filled before the editor is shown, so a visible editor that answers has them filled.
+  // The program makes its editor, hidden, right after its main window shows: a session that starts at once may
+  // look for it before it exists.
+  HWND Editor() {
+    if (!edit_ || !IsWindow(edit_)) edit_ = FindTop(p_.pid(), kEditClass, false);
+    return edit_;
+  }
+
   bool EditOnce(double& ms) {
     const double t0 = NowMs();
     PostMessageA(editButton_, BM_CLICK, 0, 0);
-    const bool shown = Poll([&] { return IsWindowVisible(edit_) && Answers(edit_); }, 10000);
+    const bool shown = Poll([&] { return IsWindowVisible(Editor()) && Answers(edit_); }, 10000);
     ms = NowMs() - t0;
     if (!shown) Progress("an Edit did not show the editor within 10 s");
     CloseEditor();
@@ -535,7 +542,7 @@ class Session {
     double lastClose = -1e9;
     const bool closed = Poll(
         [&] {
-          if (IsWindowVisible(edit_) && NowMs() - lastClose > 500) {
+          if (IsWindowVisible(Editor()) && NowMs() - lastClose > 500) {
             PostMessageA(edit_, WM_CLOSE, 0, 0);
             lastClose = NowMs();
           }
@@ -659,7 +666,7 @@ class Session {
 
   void RunCommand(std::size_t kind, int which) {
     double ms = 0;
-    if (IsWindowVisible(edit_)) {
+    if (IsWindowVisible(Editor())) {
       Progress("an editor showed after its Edit was given up: closed");
       CloseEditor();
     }
