@@ -397,6 +397,8 @@ const BarButton* ButtonAt(HWND bar, const BarData* d, LPARAM lp) {
 // the gap to the next one in its row; a new row where the next button stands lower.
 void LayoutBar(HWND bar, BarData* d, int dpi) {
   d->dpi = dpi;
+  // One layout and one paint for all the buttons, not one for each.
+  SendMessageW(bar, WM_SETREDRAW, FALSE, 0);
   const std::vector<BarButton>& buttons = d->buttons;
   const RECT& front = buttons.front().design;
   const int rowPitch = [&] {
@@ -427,6 +429,8 @@ void LayoutBar(HWND bar, BarData* d, int dpi) {
   SetWindowPos(bar, nullptr, Scale(design.left, dpi) - first.left, Scale(design.top, dpi) - first.top,
                Scale(design.left + design.right, dpi) - Scale(design.left, dpi) + first.left,
                Scale(design.top + design.bottom, dpi) - Scale(design.top, dpi) + first.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageW(bar, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(bar, nullptr, TRUE);
 }
 
 LRESULT CALLBACK SpeedBarProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
