@@ -115,7 +115,7 @@ class TAboutBox : public Window, public KeyPreview {
   void AlignPanels();
   // The labels that take the size of their text, placed after it (the menu strip's, Help, OK).
   void PlaceLabels();
-  void DpiChanged(int dpi, const RECT& suggested);
+  void DpiChanged(WPARAM wp, LPARAM lp);
   void ReadVersion();
   void ReadSystemInfo();
   bool PressMnemonic(char key);
@@ -459,12 +459,9 @@ void TAboutBox::SetPicture(HBITMAP picture) {
   picture_ = picture;
 }
 
-void TAboutBox::DpiChanged(int dpi, const RECT& suggested) {
+void TAboutBox::DpiChanged(WPARAM wp, LPARAM lp) {
   // Moved to a monitor with another scaling: the size Windows suggests, everything placed again from the design.
-  SetLayoutDpi(hwnd(), dpi);
-  SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  RelayoutTree(hwnd(), dpi);
+  ApplyDpiChange(hwnd(), wp, lp);
   AlignPanels();
   PlaceLabels();
   ShowPictures();
@@ -546,7 +543,7 @@ LRESULT TAboutBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       Close();
       return 0;
     case WM_DPICHANGED:
-      DpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+      DpiChanged(wp, lp);
       return 0;
     case kClockMeasuredMessage:
       if (clock_) SetText(Item(IDC_Processor), ProcessorText(processor_, clock_->megahertz(), DecimalSeparator()));

@@ -35,8 +35,7 @@ HWND Builder::Make(const char* cls, int id, const char* text, DWORD style, DWORD
                               Scaled(ox_ + x), Scaled(oy_ + y), Scaled(w), Scaled(h), parent_,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (hwnd) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont(dpi_)), FALSE);
-  // The arrows of a spin edit place themselves beside their edit.
-  return w || h ? Placed(hwnd, x, y, w, h) : hwnd;
+  return Placed(hwnd, x, y, w, h);
 }
 
 HWND Builder::Group(int id, const char* caption, int x, int y, int w, int h) {

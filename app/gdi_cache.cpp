@@ -4,6 +4,7 @@
 #include <string>
 #include <tuple>
 
+#include "app/dpi.h"
 #include "app/picture_scale_core.h"
 #include "app/scoped.h"
 #include "resource.h"
@@ -39,7 +40,7 @@ HFONT DesignFont(const wchar_t* face, int height, int weight, bool italic, int d
   if (!f) {
     // Fixed pitch (the code font): where the face is missing, Windows picks another fixed-pitch face, not a
     // proportional one. Any character set, so that text in any script shows.
-    f = CreateFontW(MulDiv(height, dpi, 96), 0, 0, 0, weight, italic, FALSE, FALSE, DEFAULT_CHARSET,
+    f = CreateFontW(Scale(height, dpi), 0, 0, 0, weight, italic, FALSE, FALSE, DEFAULT_CHARSET,
                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                     pitchAndFamily ? pitchAndFamily : DEFAULT_PITCH | FF_DONTCARE, face);
     if (f) Specs()[f] = spec;
